@@ -1,0 +1,1 @@
+#include "calc/number_text.h"

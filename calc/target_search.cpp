@@ -1,0 +1,1 @@
+#include "calc/target_search.h"
