@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The system's number texts on Qt strings: decimal comma, no thousands
+// separator in input, independent of the process locale.
+
+// Throws fundorix::calc::ConversionError when the text is no decimal number.
+long double parseDecimal(const QString& text);
+std::optional<int> parseWholeNumber(const QString& text);
+QString formatGeneral(long double value);

@@ -1,0 +1,90 @@
+#include "target_solvers.h"
+
+#include "form_model.h"
+#include "form_services.h"
+
+#include <exception>
+
+namespace calc = fundorix::calc;
+
+namespace {
+
+Field searchedField(calc::SolverOperation operation)
+{
+    return operation == calc::SolverOperation::Rate ? Field::Rendite : Field::Sparen;
+}
+
+}
+
+TargetSolvers::TargetSolvers(FormModel& form)
+    : m_form(form)
+{
+}
+
+TargetSolvers::Outcome TargetSolvers::AnlageWunschDblClick()
+{
+    return searchWithInputBox(calc::SolverOperation::MonthlyAmount);
+}
+
+TargetSolvers::Outcome TargetSolvers::ANLAGEGEWINNDblClick() { return searchWithInputBox(calc::SolverOperation::Rate); }
+
+TargetSolvers::Outcome TargetSolvers::Label15DblClick()
+{
+    FormServices& services = m_form.services();
+    BusyCursor busy(services);
+    m_form.setFieldText(Field::AnlageSumme, m_form.resultText(ResultLabel::AnlageWunsch));
+    return search(calc::SolverOperation::Payout, 0);
+}
+
+TargetSolvers::Outcome TargetSolvers::searchWithInputBox(calc::SolverOperation operation)
+{
+    FormServices& services = m_form.services();
+    // The box is asked before the busy cursor shows, so the user types under
+    // the normal cursor.
+    const QString text = services.inputBox(QString::fromUtf8(calc::kSearchInputCaption),
+        QString::fromUtf8(calc::kSearchInputPrompt), m_form.resultText(ResultLabel::AnlageWunsch));
+    BusyCursor busy(services);
+    std::optional<double> target;
+    try {
+        target = calc::parseTargetText(text.toStdString());
+    } catch (const std::exception& e) {
+        services.showError(QString::fromStdString(e.what()));
+        return { Status::Failed, 0 };
+    }
+    if (!target)
+        return { Status::Unchanged, 0 };
+    return search(operation, *target);
+}
+
+TargetSolvers::Outcome TargetSolvers::search(calc::SolverOperation operation, double target)
+{
+    FormServices& services = m_form.services();
+    const Field field = searchedField(operation);
+    calc::SearchSetup setup;
+    setup.operation = operation;
+    setup.target = target;
+    setup.anlageSumme = m_form.fieldText(Field::AnlageSumme).toStdString();
+    setup.fieldText = m_form.fieldText(field).toStdString();
+    setup.years = m_form.years();
+    setup.depotwert = m_form.depotwert();
+    std::int64_t trials = 0;
+    const calc::TrialFunction trial = [this, field, &trials](const std::string& value) {
+        ++trials;
+        m_form.setFieldText(field, QString::fromStdString(value));
+        return m_form.depotwert();
+    };
+    try {
+        const calc::SearchResult result = calc::searchTarget(setup, trial, m_limits);
+        m_form.setFieldText(field, QString::fromStdString(result.fieldText));
+        if (result.sparenHint)
+            m_form.setSparenHint(QString::fromStdString(*result.sparenHint));
+        if (result.bounded) {
+            services.showInformation(QString::fromUtf8(calc::kSearchBoundMessage));
+            return { Status::Bounded, result.trials };
+        }
+        return { Status::Solved, result.trials };
+    } catch (const std::exception& e) {
+        services.showError(QString::fromStdString(e.what()));
+        return { Status::Failed, trials };
+    }
+}
