@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <cmath>
 
 // A rectangle in device pixels of a page, Windows style: left and top are
 // inside, right and bottom are the first column and row outside. Report code
@@ -64,7 +65,10 @@ public:
 
     // Character height in device pixels of a font on this canvas:
     // round(pointSize * dpiY / 72), halves to even.
-    int fontPixelHeight(const PageFont& font) const;
+    int fontPixelHeight(const PageFont& font) const
+    {
+        return static_cast<int>(std::nearbyint(font.pointSize * dpiY() / 72.0));
+    }
 
     // Text measurement with the font on this canvas, in device pixels: the
     // advance width of the text and the height of its text cell (ascent plus

@@ -116,11 +116,17 @@ public:
     // pages are held in memory.
     QString TemporaryFileName() const;
 
+    // True when the pages come from a loaded stored report file: such a
+    // report can be printed and saved, not regenerated, exported or set up.
+    bool LoadedFromFile() const { return m_loadedFile; }
+
 signals:
     // A page has been finished: the preview may now show this many pages.
     void pageAvailable(int availablePages);
     // Progress of a printer run in percent.
     void progress(int percent);
+    // A printer run has ended.
+    void afterPrint();
 
 private:
     void freeJob();
@@ -129,6 +135,7 @@ private:
     void beginPrinterPage();
     bool pageInRange(int page) const;
     void setScreenFactors();
+    void takePaperFromFirstPage();
 
     TBVDestination m_destination = TBVDestination::PageStore;
     TBVPrinterStatus m_status = TBVPrinterStatus::Idle;
@@ -153,4 +160,5 @@ private:
     std::unique_ptr<QPainter> m_painter;
     std::unique_ptr<PainterCanvas> m_painterCanvas;
     bool m_printerPageOpen = false;
+    bool m_loadedFile = false;
 };

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "report/store/page_canvas.h"
+
+#include <QFont>
+
+// The Qt font that matches a page font drawn with the given character
+// height in pixels (an EMF font's negative lfHeight).
+QFont qtFontForPage(const PageFont& font, int pixelHeight);
+
+// Text measurement on a device-independent 96-dpi reference image, so that
+// recorded pages measure the same under any display or none.
+int referenceTextWidth(const QFont& font, const QString& text);
+int referenceTextHeight(const QFont& font);
+
+// Advance of every UTF-16 code unit of the text, in pixels, summing to the
+// rounded text width; the Dx array of a text record.
+std::vector<uint32_t> referenceAdvances(const QFont& font, const QString& text);

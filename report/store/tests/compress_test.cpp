@@ -1,0 +1,3 @@
+#include "report/store/compress.h"
+#include <gtest/gtest.h>
+TEST(Compress, Placeholder) { }
