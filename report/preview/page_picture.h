@@ -1,0 +1,23 @@
+#pragma once
+
+#include "report/emf/emf_page.h"
+
+#include <QImage>
+#include <QSize>
+#include <QStringList>
+
+class QPainter;
+
+// How the preview looks at a stored page: every view (page image, thumbnails,
+// clipboard picture, search) replays the recorded page, never regenerates it.
+
+// Draws a page as a sheet of paper into a rectangle of imagePx at (0, 0):
+// white sheet, the page stretched onto it, a black outline and a shadow two
+// pixels wide along the right and bottom edges.
+void paintPageSheet(QPainter& painter, const EmfPage& page, QSize imagePx);
+
+// The page alone, rendered onto white at its own pixel size.
+QImage renderPage(const EmfPage& page);
+
+// The texts of the page's text-drawing records, in drawing order.
+QStringList pageTexts(const EmfPage& page);
