@@ -53,12 +53,12 @@ void clearSavingsChart(const SavingsChartSeries& series)
         bars->ClearPoints();
 }
 
-void appendSavingsYear(const SavingsChartSeries& series, int year, const SavingsChartYear& values)
+void appendSavingsYear(const SavingsChartSeries& series, int year, const SavingsChartYear& values, int seriesCount)
 {
     const QString label = QString::number(year);
-    const double perSeries[] = { values.kapitaleinsatz, values.rendite, values.dividende, values.sonderzahlung };
+    const double perSeries[] = { values.kapitaleinsatz, values.rendite, values.dividente, values.sonderzahlung };
     const std::array<TBarSeries*, 4> numbered = series.numbered();
-    for (std::size_t i = 0; i < numbered.size(); ++i)
+    for (std::size_t i = 0; i < numbered.size() && int(i) < seriesCount; ++i)
         numbered[i]->AppendPoint(perSeries[i], label, numbered[i]->SeriesColor());
 }
 

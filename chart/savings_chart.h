@@ -15,7 +15,7 @@
 struct SavingsChartYear {
     double kapitaleinsatz = 0; // Kapitalsumme - Sonderzahlungen
     double rendite = 0; // Depotwert - Kapitalsumme - Dividendensumme
-    double dividende = 0; // Dividendensumme
+    double dividente = 0; // Dividendensumme
     double sonderzahlung = 0; // Sonderzahlungen
 };
 
@@ -37,8 +37,10 @@ struct SavingsChartSeries {
 SavingsChartSeries buildSavingsChart(TChart& chart);
 
 void clearSavingsChart(const SavingsChartSeries& series);
-// Appends year i (1-based) to the four bar series, each point in the series' current colour.
-void appendSavingsYear(const SavingsChartSeries& series, int year, const SavingsChartYear& values);
+// Appends year i (1-based) to Series1, Series2, Series3 and Series4 in this
+// order, each point in the series' current colour. A simulation that fails
+// midway appends the year to only the first seriesCount of them.
+void appendSavingsYear(const SavingsChartSeries& series, int year, const SavingsChartYear& values, int seriesCount = 4);
 // Recomputes the sum line from the four bar series.
 void finishSavingsChart(const SavingsChartSeries& series);
 // All three steps for a whole simulation.
