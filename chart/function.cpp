@@ -27,10 +27,7 @@ void TChartFunction::RecomputeFunction()
 void TAddChartFunction::AddPoints(TChartSeries& parent, const std::vector<TChartSeries*>& sources)
 {
     if (sources.size() == 1) {
-        // A single empty source has no total worth a point.
         const TChartSeries& source = *sources.front();
-        if (source.PointCount() == 0)
-            return;
         const TChartValueList& x = source.XValues();
         parent.InsertPoint(
             x.MinValue() + (x.MaxValue() - x.MinValue()) / 2, source.YValues().Total(), QString(), kAutoColor);

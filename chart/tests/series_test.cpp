@@ -148,6 +148,13 @@ TEST_F(SumFixture, SingleSourceGivesItsTotalInTheMiddle)
     EXPECT_EQ(sum->XValues().Value(0), 2);
 }
 
+TEST_F(SumFixture, SingleEmptySourceGivesAZeroTotal)
+{
+    build({ 0 });
+    ASSERT_EQ(sum->PointCount(), 1);
+    EXPECT_EQ(sum->YValues().Value(0), 0);
+}
+
 TEST_F(SumFixture, NothingHappensWhileTheFunctionIsUpdating)
 {
     build({ 2, 2 });
