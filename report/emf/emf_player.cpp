@@ -336,8 +336,13 @@ private:
         PageFont font = m_font;
         font.colour = m_textColour;
         const QPoint anchorPx(t.ptlReference.x, t.ptlReference.y);
-        if (m_texts)
-            m_texts->push_back(EmfText { text, anchorPx, anchor, fromRectl(rec.rclBounds), font });
+        if (m_texts) {
+            // Record bounds are inclusive; a PageRect's right and bottom are outside.
+            PageRect bounds = fromRectl(rec.rclBounds);
+            bounds.right += 1;
+            bounds.bottom += 1;
+            m_texts->push_back(EmfText { text, anchorPx, anchor, bounds, font });
+        }
         if (m_canvas)
             m_canvas->drawText(anchorPx, text, font, anchor, (m_textAlign & U_TA_RTLREADING) != 0);
     }
