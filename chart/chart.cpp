@@ -140,10 +140,11 @@ void TChart::drawBevels(QPainter& painter) const
             drawLine(painter, bottomRight, edge.right - 1, edge.bottom - 1, edge.left, edge.bottom - 1);
             edge = ChartRect { edge.left + 1, edge.top + 1, edge.right - 1, edge.bottom - 1 };
         }
-        edge = ChartRect { edge.left + BorderWidth, edge.top + BorderWidth, edge.right - BorderWidth,
-            edge.bottom - BorderWidth };
     };
     drawBevel(BevelOuter);
+    // The border lies between the outer and the inner bevel.
+    edge = ChartRect { edge.left + BorderWidth, edge.top + BorderWidth, edge.right - BorderWidth,
+        edge.bottom - BorderWidth };
     drawBevel(BevelInner);
 }
 

@@ -71,3 +71,8 @@ void fillSavingsChart(const SavingsChartSeries& series, const std::vector<Saving
         appendSavingsYear(series, int(i) + 1, years[i]);
     finishSavingsChart(series);
 }
+
+QImage renderPlanChart(TChart& chart, const QSize& size)
+{
+    return chart.RenderToBitmap(chart.Color, QRect(QPoint(0, 0), size));
+}

@@ -45,3 +45,7 @@ void appendSavingsYear(const SavingsChartSeries& series, int year, const Savings
 void finishSavingsChart(const SavingsChartSeries& series);
 // All three steps for a whole simulation.
 void fillSavingsChart(const SavingsChartSeries& series, const std::vector<SavingsChartYear>& years);
+
+// The picture the printed plans embed: the chart laid out afresh for the given
+// size (600 x 400 for the plans) on the chart's own background colour.
+QImage renderPlanChart(TChart& chart, const QSize& size = QSize(600, 400));

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "color.h"
-#include "panel_layout.h"
 #include "value_list.h"
 
 #include <QString>
@@ -55,7 +54,6 @@ public:
 
     // The set colour, or the chart's free palette colour while automatic.
     TColor SeriesColor() const;
-    TColor StoredColor() const { return m_color; }
     void SetSeriesColor(TColor color);
 
     // The series this one is computed from, and how.

@@ -37,7 +37,7 @@ struct RenderedChart {
         : series(buildSavingsChart(chart))
     {
         fillSavingsChart(series, years);
-        image = chart.RenderToBitmap(chart.Color, QRect(0, 0, width, height));
+        image = renderPlanChart(chart, QSize(width, height));
     }
 
     TColor at(int x, int y) const
@@ -166,6 +166,24 @@ TEST(SavingsChartPicture, AHundredYearsSkipCrowdedYearNumbers)
             EXPECT_GE(ticks[i] - ticks[i - 1], 12);
         }
     }
+}
+
+TEST(Title, TakesItsLineHeightPlusEightPixelsUnlessHiddenOrEmpty)
+{
+    TChart chart;
+    buildSavingsChart(chart);
+    QImage image = renderPlanChart(chart);
+    const TextMetrics title(chart.Title.Font, &image);
+    EXPECT_EQ(chart.LeftAxis().Scale().p0, 16 + title.height() + 8);
+
+    chart.Title.Visible = false;
+    renderPlanChart(chart);
+    EXPECT_EQ(chart.LeftAxis().Scale().p0, 16);
+
+    chart.Title.Visible = true;
+    chart.Title.Text.clear();
+    renderPlanChart(chart);
+    EXPECT_EQ(chart.LeftAxis().Scale().p0, 16);
 }
 
 TEST(EmptyChart, EachAxisShowsOneZeroInItsMiddle)
