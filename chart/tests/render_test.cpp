@@ -2,6 +2,7 @@
 #include "chart/chart.h"
 #include "chart/savings_chart.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <gtest/gtest.h>
 #include <set>
@@ -62,7 +63,8 @@ TEST(SavingsChartPicture, TenEquallyWideEvenlySpacedStackedBars)
 {
     RenderedChart rendered(tenYears(), 600, 400);
     ASSERT_EQ(rendered.image.size(), QSize(600, 400));
-    EXPECT_TRUE(rendered.image.save(QStringLiteral("savings_chart_600x400.png")));
+    // Left beside the test program for a look at the picture.
+    EXPECT_TRUE(rendered.image.save(QCoreApplication::applicationDirPath() + "/savings_chart_600x400.png"));
     const TChart& chart = rendered.chart;
     const int size = rendered.series.series1->BarSize();
     ASSERT_GT(size, 10);
