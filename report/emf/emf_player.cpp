@@ -16,6 +16,9 @@ namespace {
 constexpr size_t MaxObjects = 65536;
 constexpr size_t MaxSavedStates = 256;
 constexpr uint32_t MaxTextChars = 1 << 16;
+// No page needs letters taller than this many pixels; a forged height would
+// only make the replay render enormous glyphs.
+constexpr int64_t MaxFontPixels = 2000;
 
 struct GdiObject {
     enum Kind { Font, Pen, Brush } kind = Brush;
@@ -165,7 +168,7 @@ private:
         GdiObject font { GdiObject::Font, {}, {}, 1, false };
         font.font.face = faceName(lf);
         const int64_t height = lf.lfHeight < 0 ? -static_cast<int64_t>(lf.lfHeight) : lf.lfHeight;
-        font.font.pointSize = static_cast<double>(std::min<int64_t>(height, 100000)) * 72.0 / m_dpi;
+        font.font.pointSize = static_cast<double>(std::min<int64_t>(height, MaxFontPixels)) * 72.0 / m_dpi;
         font.font.bold = lf.lfWeight >= 600;
         font.font.italic = lf.lfItalic != 0;
         font.font.underline = lf.lfUnderline != 0;

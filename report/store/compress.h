@@ -28,11 +28,14 @@ public:
 private:
     void splay(int byte);
 
+    void putBits(uint64_t bits, int count, QByteArray& out);
+
     uint16_t m_up[513];
-    uint16_t m_left[256];
-    uint16_t m_right[256];
-    uint8_t m_byte = 0;
-    int m_bit = 0;
+    // Children of the inner nodes: [0] left, [1] right.
+    uint16_t m_child[256][2];
+    // Code bits not yet written, oldest in the lowest bit.
+    uint64_t m_pending = 0;
+    int m_pendingBits = 0;
 };
 
 // One page through a fresh coder, and back.
