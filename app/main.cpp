@@ -1,0 +1,17 @@
+// fundorix: the savings calculator's window.
+#include "main_window.h"
+#include "settings_file.h"
+
+#include <QApplication>
+#include <QFont>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Fundorix"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    const QString settingsPath = settingsFilePath(QApplication::applicationDirPath(), QApplication::arguments().mid(1));
+    TAnlageRech window(settingsPath);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "form_fields.h"
+
+#include <QFrame>
+#include <array>
+
+class FormLabel;
+class QComboBox;
+class QLineEdit;
+class UpDown;
+
+// The page "Plan": the input fields with their spinners on the left, the
+// result captions and values on the right, on a lowered panel. Only layout
+// and looks live here; the window connects the controls to the form model.
+class PlanPage : public QFrame {
+    Q_OBJECT
+public:
+    explicit PlanPage(QWidget* parent = nullptr);
+
+    // The edit box of a field (not ComboBox1).
+    QLineEdit* edit(Field field) const { return m_edits[static_cast<int>(field)]; }
+    QComboBox* comboBox() const { return m_comboBox; }
+    UpDown* spinner(Spinner spinner) const { return m_spinners[static_cast<int>(spinner)]; }
+    UpDown* yearsSpinner() const { return m_yearsSpinner; }
+    FormLabel* value(ResultLabel label) const { return m_values[static_cast<int>(label)]; }
+    FormLabel* label15() const { return m_label15; }
+    FormLabel* label16() const { return m_label16; }
+
+private:
+    void addInputRow(Field field, int top, const QString& caption);
+    void addComboBox(int top, const QString& caption);
+    void addSpinners();
+    void addResults();
+    FormLabel* addCaption(const QString& name, const QString& text, int left, int top, bool bold);
+
+    std::array<QLineEdit*, fieldCount> m_edits {};
+    QComboBox* m_comboBox = nullptr;
+    std::array<UpDown*, 5> m_spinners {};
+    UpDown* m_yearsSpinner = nullptr;
+    std::array<FormLabel*, resultLabelCount> m_values {};
+    FormLabel* m_label15 = nullptr;
+    FormLabel* m_label16 = nullptr;
+};

@@ -1,0 +1,216 @@
+#include "form_label.h"
+#include "main_window.h"
+#include "up_down.h"
+#include "widget_events.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs `answer` on the next modal dialog the window opens.
+void whenModalOpens(std::function<void(QWidget*)> answer)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        }
+    });
+    timer->start(10);
+}
+
+void clickSpinner(QWidget* spinner, bool up)
+{
+    widget_events::click(spinner, QPoint(spinner->width() / 2, up ? 2 : spinner->height() - 2));
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    std::unique_ptr<TAnlageRech> window;
+
+    void SetUp() override
+    {
+        window = std::make_unique<TAnlageRech>(dir.filePath("Fundorix.ini"));
+        window->show();
+    }
+    template <typename T> T* child(const QString& name) const
+    {
+        T* widget = window->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QString shown(const char* label) const { return child<QLabel>(label)->text(); }
+};
+
+TEST_F(MainWindowTest, OpensWithTheComputedPlan)
+{
+    EXPECT_EQ(window->windowTitle(), "Wendlich's Fundorix  V2.0");
+    EXPECT_EQ(window->centralWidget()->size(), QSize(480, 221));
+    auto* pages = child<QTabWidget>("PageControl1");
+    ASSERT_EQ(pages->count(), 4);
+    EXPECT_EQ(pages->tabText(2), "Ein- und Abgänge");
+    EXPECT_EQ(pages->currentIndex(), 0);
+    EXPECT_EQ(shown("AnlageWunsch"), "41134,80");
+    EXPECT_EQ(shown("AnlageProzent"), "157,09 %");
+    EXPECT_EQ(child<QLabel>("AnlageProzent")->toolTip(), "15,71 % ohne Zinses Zins berechnet");
+    EXPECT_EQ(child<QLineEdit>("Sparen")->toolTip(), "600 im Jahr");
+}
+
+TEST_F(MainWindowTest, ValueLabelsKeepTheirRightEdge)
+{
+    auto* depot = child<QLabel>("AnlageWunsch");
+    EXPECT_EQ(depot->geometry().right() + 1, 456);
+    QLineEdit* sum = child<QLineEdit>("AnlageSumme");
+    sum->selectAll();
+    widget_events::type(sum, "1000000");
+    EXPECT_EQ(depot->text(), "3021177,38");
+    EXPECT_EQ(depot->geometry().right() + 1, 456);
+}
+
+TEST_F(MainWindowTest, TypingCorrectsAndRecomputes)
+{
+    QLineEdit* rate = child<QLineEdit>("Rendite");
+    rate->selectAll();
+    widget_events::key(rate, Qt::Key_Backspace);
+    EXPECT_EQ(rate->text(), "0");
+    rate->selectAll();
+    widget_events::type(rate, "1.5");
+    EXPECT_EQ(rate->text(), "1,5");
+    child<QComboBox>("ComboBox1")->setCurrentText("xyz");
+    rate->setText("10");
+    EXPECT_EQ(shown("AnlageWunsch"), "11605,41");
+}
+
+TEST_F(MainWindowTest, SpinnerClicksStepTheFields)
+{
+    auto* upDown1 = child<UpDown>("UpDown1");
+    clickSpinner(upDown1, true);
+    EXPECT_EQ(child<QLineEdit>("Rendite")->text(), "10,5");
+    clickSpinner(upDown1, false);
+    clickSpinner(upDown1, false);
+    EXPECT_EQ(child<QLineEdit>("Rendite")->text(), "9,5");
+    clickSpinner(child<UpDown>("UpDown4"), true);
+    EXPECT_EQ(child<QLineEdit>("Sparen")->text(), "60");
+    QLineEdit* years = child<QLineEdit>("Jahre");
+    clickSpinner(child<UpDown>("UpDown2"), true);
+    EXPECT_EQ(years->text(), "11");
+    widget_events::key(years, Qt::Key_Down);
+    EXPECT_EQ(years->text(), "10");
+}
+
+TEST_F(MainWindowTest, SpinnerOnTextShowsTheStandardErrorBox)
+{
+    child<QLineEdit>("AnlageSumme")->setText("abc");
+    QString text;
+    QString title;
+    whenModalOpens([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        title = box->windowTitle();
+        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        box->accept();
+    });
+    clickSpinner(child<UpDown>("UpDown5"), true);
+    EXPECT_EQ(text, "'abc' ist kein gültiger Gleitkommawert.");
+    EXPECT_EQ(title, "Fundorix");
+    EXPECT_EQ(child<QLineEdit>("AnlageSumme")->text(), "abc");
+}
+
+TEST_F(MainWindowTest, DoubleClickOnTheDepotValueSearchesTheMonthlyAmount)
+{
+    QString caption;
+    whenModalOpens([&](QWidget* modal) {
+        caption = modal->windowTitle();
+        modal->findChild<QLineEdit*>()->setText("50000");
+        static_cast<QDialog*>(modal)->accept();
+    });
+    widget_events::doubleClick(child<QLabel>("AnlageWunsch"));
+    EXPECT_EQ(caption, "Berechnung des jährl.Anlagebetrags");
+    EXPECT_EQ(child<QLineEdit>("Sparen")->text(), "90,17");
+    EXPECT_EQ(child<QLineEdit>("Sparen")->toolTip(), "1082,09 im Jahr");
+    EXPECT_EQ(shown("AnlageWunsch"), "49999,00");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainWindowTest, SingleClickOnTheGainSearchesTheRate)
+{
+    whenModalOpens([](QWidget* modal) {
+        modal->findChild<QLineEdit*>()->setText("50000");
+        static_cast<QDialog*>(modal)->accept();
+    });
+    widget_events::click(child<QLabel>("ANLAGEGEWINN"));
+    EXPECT_EQ(child<QLineEdit>("Rendite")->text(), "12,42");
+    EXPECT_EQ(shown("AnlageWunsch"), "49992,00");
+}
+
+TEST_F(MainWindowTest, CancelledInputBoxOnlyRoundsTheAmount)
+{
+    child<QLineEdit>("Sparen")->setText("50,004");
+    whenModalOpens([](QWidget* modal) {
+        for (QPushButton* button : modal->findChildren<QPushButton*>()) {
+            if (button->text() == "Abbrechen")
+                button->click();
+        }
+    });
+    widget_events::doubleClick(child<QLabel>("AnlageWunsch"));
+    EXPECT_EQ(child<QLineEdit>("Sparen")->text(), "50");
+}
+
+TEST_F(MainWindowTest, DoubleClickOnDepotCaptionComputesThePayout)
+{
+    widget_events::doubleClick(child<QLabel>("Label15"));
+    EXPECT_EQ(child<QLineEdit>("AnlageSumme")->text(), "41134,80");
+    EXPECT_EQ(child<QLineEdit>("Sparen")->text(), "-561,12");
+    EXPECT_EQ(shown("AnlageWunsch"), "0,88");
+}
+
+TEST_F(MainWindowTest, GridEditsCountAtTheNextFieldChange)
+{
+    auto* grid = child<QTableWidget>("StringGrid1");
+    EXPECT_EQ(grid->verticalHeaderItem(1)->text(), "Monat");
+    grid->item(0, 0)->setText("1");
+    grid->item(1, 0)->setText("1");
+    grid->item(2, 0)->setText("1000");
+    EXPECT_EQ(window->form().gridCell(2, 1), "1000");
+    EXPECT_EQ(shown("AnlageWunsch"), "41134,80");
+    child<QLineEdit>("Edit1")->setText("00");
+    EXPECT_NE(shown("AnlageWunsch"), "41134,80");
+}
+
+TEST_F(MainWindowTest, QuitWritesTheSettingsAndClosing)
+{
+    child<QLineEdit>("Sparen")->setText("75");
+    window->close();
+    EXPECT_FALSE(QFile::exists(dir.filePath("Fundorix.ini")));
+    window->BitBtn1Click();
+    EXPECT_FALSE(window->isVisible());
+    TAnlageRech again(dir.filePath("Fundorix.ini"));
+    EXPECT_EQ(again.findChild<QLineEdit*>("Sparen")->text(), "75");
+}
+
+TEST_F(MainWindowTest, MenusAreReachableByName)
+{
+    for (const char* name : { "Info1", "Anlageentwicklung1", "Darlehnsberechnung1", "RentenplanAuszahlungsphase1",
+             "Sparplan1", "Beenden1" })
+        EXPECT_NE(window->findChild<QAction*>(name), nullptr) << name;
+    EXPECT_NE(window->diagrammPage(), nullptr);
+}
+
+}
