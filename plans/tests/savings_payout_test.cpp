@@ -1,5 +1,5 @@
-#include "fake_plan_source.h"
 #include "calc/target_search.h"
+#include "fake_plan_source.h"
 #include "plans/plan_texts.h"
 #include "plans/print_commands.h"
 
