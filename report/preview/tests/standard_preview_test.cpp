@@ -3,19 +3,23 @@
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"
 #include "report/preview/preview_image.h"
+#include "report/preview/search_dlg.h"
 #include "report/preview/standard_preview.h"
 #include "report/preview/thumb_grid.h"
 #include "report/store/printer.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -196,6 +200,22 @@ TEST_F(PreviewWindow, ShowsPageOneWhileLaterPagesAreMadeAndClosesOnlyWhenDone)
     EXPECT_TRUE(m_owner.closed);
     processEvents();
     EXPECT_TRUE(m_window.isNull());
+}
+
+TEST_F(PreviewWindow, StopsTakingRecordsAtPagesInPreviewAndOnCancel)
+{
+    TBVPrinter printer;
+    printer.StartJob();
+    drawPage(printer, "Seite 1");
+    m_owner.settings.pagesInPreview = 2;
+    open(&printer);
+    drawPage(printer, "Seite 2");
+    processEvents();
+    EXPECT_EQ(m_owner.stopRequests, 1);
+    trigger("CancelButton");
+    EXPECT_EQ(m_owner.stopRequests, 2);
+    printer.FinishJob();
+    processEvents();
 }
 
 TEST_F(PreviewWindow, WaitUntilClosedReturnsWhenTheWindowCloses)
@@ -409,6 +429,23 @@ TEST_F(PreviewExport, AnHtmlNameLooksForTheHtmFilter)
     EXPECT_EQ(m_owner.exportedFiles.size(), 1);
     EXPECT_TRUE(m_dialogs->errors.isEmpty());
     EXPECT_FALSE(QFile::exists(dir.filePath("plan.doc")));
+}
+
+TEST(SearchDialog, AnswersTextAndCase)
+{
+    QtPreviewDialogs dialogs;
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<TSearchDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Search for Text");
+        dialog->textField()->setText(QStringLiteral("Jahr"));
+        dialog->matchCaseBox()->setChecked(true);
+        dialog->searchButton()->click();
+    });
+    const std::optional<PreviewDialogs::SearchAnswer> answer = dialogs.askSearch(nullptr);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->text, "Jahr");
+    EXPECT_TRUE(answer->matchCase);
 }
 
 TEST(PreviewArea, FitToPageInTheExampleAreaGivesThirtyEight)
