@@ -1,1 +1,238 @@
 #include "calc/simulation.h"
+
+#include "calc/number_text.h"
+#include "calc/number_text_p.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace fundorix::calc {
+
+namespace {
+
+    // Every formula of Part 1.1 is evaluated in extended precision; the first
+    // operand is widened so that the whole expression is, and the result is
+    // stored into a double with storeDouble (which fails on overflow as the
+    // original's floating-point unit did).
+    using Extended = long double;
+
+    enum class Mode { None, Monthly, Quarterly, HalfYearly, Yearly };
+
+    Mode modeOf(const std::string& text)
+    {
+        if (text == kModeMonthly)
+            return Mode::Monthly;
+        if (text == kModeQuarterly)
+            return Mode::Quarterly;
+        if (text == kModeHalfYearly)
+            return Mode::HalfYearly;
+        if (text == kModeYearly)
+            return Mode::Yearly;
+        return Mode::None;
+    }
+
+    // Step 8.2 for one year: the running value from the year's start value.
+    double growYear(Mode mode, double laufwert, double monatsrate, double zinssatz)
+    {
+        double l = laufwert;
+        const double m = monatsrate;
+        const double z = zinssatz;
+        switch (mode) {
+        case Mode::Monthly:
+            for (int j = 1; j <= 12; ++j) {
+                l = detail::store(Extended(l) + m);
+                l = detail::store(Extended(l) * z / 12 + l);
+            }
+            break;
+        case Mode::Quarterly:
+            for (int j = 3; j <= 12; j += 3) {
+                l = detail::store((Extended(m) * 1.5L + l) * z / 4 + l);
+                l = detail::store(Extended(m) * 3 + l);
+            }
+            break;
+        case Mode::HalfYearly:
+            for (int j = 6; j <= 12; j += 6) {
+                l = detail::store((Extended(m) * 3 + l) * z / 2 + l);
+                l = detail::store(Extended(m) * 6 + l);
+            }
+            break;
+        case Mode::Yearly:
+            l = detail::store((Extended(m) * 6 + l) * z + l);
+            l = detail::store(Extended(m) * 12 + l);
+            break;
+        case Mode::None:
+            break;
+        }
+        return l;
+    }
+
+    // The grid columns as step 8.5 visits them. Every year visits all
+    // columns 1..99 in order and parses each non-empty year cell; a cell that
+    // is not a whole number therefore fails the run in year 1, at that column.
+    // The columns are sorted once per run by (year, column) so that a year
+    // visits only its own columns.
+    struct GridPlan {
+        struct Entry {
+            int year;
+            int column;
+        };
+        std::vector<Entry> entries; // years 1..n only, sorted by year, then column
+        int firstBadColumn = 0; // 0: every non-empty year cell is a whole number
+    };
+
+    GridPlan planGrid(const GridCells& grid, int years)
+    {
+        GridPlan plan;
+        const auto& yearRow = grid[0];
+        for (int c = 1; c < static_cast<int>(yearRow.size()); ++c) {
+            const std::string& cell = yearRow[static_cast<std::size_t>(c)];
+            if (cell.empty())
+                continue;
+            const auto year = tryParseWholeNumber(cell);
+            if (!year) {
+                plan.firstBadColumn = c;
+                break; // the run fails here in year 1; later columns are never seen
+            }
+            if (*year >= 1 && *year <= years)
+                plan.entries.push_back({ *year, c });
+        }
+        std::stable_sort(plan.entries.begin(), plan.entries.end(),
+            [](const GridPlan::Entry& a, const GridPlan::Entry& b) { return a.year < b.year; });
+        return plan;
+    }
+
+    // Step 8.5 for one column.
+    void applyExtraPayment(const GridCells& grid, int column, SimulationState& s)
+    {
+        const Extended m = parseDecimal(grid[1][static_cast<std::size_t>(column)]);
+        const Extended a = parseDecimal(grid[2][static_cast<std::size_t>(column)]);
+        s.depotwert = detail::store((13 - m) * (a * s.zinssatz) / 12 + (a + s.depotwert));
+        s.kapitalsumme = detail::store(a + s.kapitalsumme);
+        s.sonderzahlungen = detail::store(a + s.sonderzahlungen);
+    }
+
+    std::string yearLabel(int year)
+    {
+        return std::to_string(year); // the general number format of a whole number
+    }
+
+} // namespace
+
+SimulationResult simulate(const SimulationInputs& inputs, const GridCells& grid, const SimulationState& previous)
+{
+    SimulationResult r;
+    r.state = previous;
+    SimulationState& s = r.state;
+    FailureStep step = FailureStep::Rates;
+    try {
+        // 3. n := position of UpDown2 (a signed 16-bit value).
+        const int n = static_cast<std::int16_t>(inputs.years);
+
+        // 4.
+        step = FailureStep::Rates;
+        s.zinssatz = detail::store(parseDecimal(inputs.rendite) / 100);
+        s.dividendensatz = detail::store(parseDecimal(inputs.dividente) / 100);
+
+        // 5.
+        step = FailureStep::StartValues;
+        s.jahresstart = detail::store(parseDecimal(inputs.anlageSumme));
+        s.kapitalsumme = detail::store(parseDecimal(inputs.anlageSumme));
+        s.dividendensumme = 0;
+
+        // 6.
+        r.seriesCleared = true;
+
+        // 7.
+        step = FailureStep::Amounts;
+        r.monatsrate = detail::store(parseDecimal(inputs.sparen));
+        s.sonderzahlungen = 0;
+        r.jahresbetrag = detail::store(parseDecimal(inputs.edit1));
+        const double monatsrate = r.monatsrate;
+        const double jahresbetrag = r.jahresbetrag;
+
+        // 8.
+        step = FailureStep::Year;
+        const Mode mode = modeOf(inputs.comboBox1);
+        const GridPlan plan = planGrid(grid, n);
+        auto next = plan.entries.begin();
+        if (n > 0)
+            r.years.reserve(static_cast<std::size_t>(n));
+        for (int i = 1; i <= n; ++i) {
+            r.failedYear = i;
+            const double laufwert = growYear(mode, s.jahresstart, monatsrate, s.zinssatz);
+            s.depotwert = detail::store(Extended(laufwert) * s.dividendensatz + laufwert + jahresbetrag);
+            s.dividendensumme = detail::store(Extended(s.jahresstart) * s.dividendensatz + s.dividendensumme);
+            for (; next != plan.entries.end() && next->year == i; ++next) {
+                if (plan.firstBadColumn != 0 && next->column > plan.firstBadColumn)
+                    break;
+                applyExtraPayment(grid, next->column, s);
+            }
+            if (plan.firstBadColumn != 0)
+                parseWholeNumber(grid[0][static_cast<std::size_t>(plan.firstBadColumn)]); // throws
+            s.kapitalsumme = detail::store(Extended(monatsrate) * 12 + s.kapitalsumme);
+            s.jahresstart = s.depotwert;
+
+            r.years.push_back(YearValues {});
+            YearValues& y = r.years.back();
+            y.label = yearLabel(i);
+            y.seriesAppended = 0;
+            y.kapitaleinsatz = detail::store(Extended(s.kapitalsumme) - s.sonderzahlungen);
+            y.seriesAppended = 1;
+            y.rendite = detail::store(Extended(s.depotwert) - s.kapitalsumme - s.dividendensumme);
+            y.seriesAppended = 2;
+            y.dividente = s.dividendensumme;
+            y.sonderzahlung = s.sonderzahlungen;
+            y.seriesAppended = 4;
+        }
+        r.failedYear = 0;
+
+        // 9. The sum function adds the four sources in their order.
+        step = FailureStep::SumLine;
+        for (YearValues& y : r.years) {
+            double sum = y.kapitaleinsatz;
+            sum = detail::store(Extended(sum) + y.rendite);
+            sum = detail::store(Extended(sum) + y.dividente);
+            y.wertentwicklung = detail::store(Extended(sum) + y.sonderzahlung);
+        }
+        r.sumLineRecomputed = true;
+
+        // 10.
+        step = FailureStep::ResultLabels;
+        ResultTexts& t = r.texts;
+        t.anlageWunsch = formatAmount(s.depotwert);
+        t.kapitaleinsatz = formatAmount(s.kapitalsumme);
+        t.dividenteWiederanlage = formatAmount(s.dividendensumme);
+        t.anlageGewinn = formatAmount(Extended(s.depotwert) - s.kapitalsumme);
+        if (s.kapitalsumme != 0) {
+            const double p = detail::store(roundToCents(Extended(s.depotwert) * 100 / s.kapitalsumme - 100));
+            t.anlageProzent = formatAmount(p) + kPercentSuffix;
+            if (n == 0)
+                throw ArithmeticError(
+                    p == 0 ? ArithmeticError::Kind::InvalidOperation : ArithmeticError::Kind::ZeroDivide);
+            t.anlageProzentHint = formatFixed2(Extended(p) / n) + kAnlageProzentHintSuffix;
+        } else {
+            t.anlageProzent = std::string(kZeroAmount) + kPercentSuffix;
+        }
+
+        // 11.
+        step = FailureStep::SparenHint;
+        t.sparenHint = formatGeneralCents(Extended(monatsrate) * 12) + kSparenHintSuffix;
+        step = FailureStep::None;
+    } catch (const ConversionError& e) {
+        r.failureMessage = e.what();
+    } catch (const ArithmeticError& e) {
+        r.failureMessage = e.what();
+    }
+    if (step != FailureStep::None) {
+        r.ok = false;
+        r.failedStep = step;
+        if (step != FailureStep::Year)
+            r.failedYear = 0;
+        r.texts.anlageWunsch = kZeroAmount;
+        r.texts.kapitaleinsatz = kZeroAmount;
+    }
+    return r;
+}
+
+} // namespace fundorix::calc

@@ -20,6 +20,8 @@
 // this module then except the trials already made through the callback.
 #pragma once
 
+#include "calc/simulation.h"
+
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -61,6 +63,19 @@ struct SearchSetup {
     std::string fieldText;
     int years = 10; ///< n, the position of UpDown2
     double depotwert = 0; ///< Depotwert now (after the last recompute)
+
+    /// Optional, for the Sparen searches: the form's current inputs (texts as
+    /// the recompute reads them, years) and grid, valid during the call. With
+    /// them the search evaluates long stretches of trials with simulate()
+    /// instead of writing each one: where the depot value provably rises (or
+    /// falls) steadily with the monthly amount (rate and dividend not
+    /// negative), it finds the first trial that reaches the target by
+    /// bisection and writes only from there on. The outcome (x, trials,
+    /// bounded, the texts, and everything the form shows afterwards) is the
+    /// same as with every trial written; a search of 80 000 trials takes
+    /// milliseconds. Without them every trial goes through the callback.
+    const SimulationInputs* inputs = nullptr;
+    const GridCells* grid = nullptr;
 };
 
 /// One trial: write `text` (general number format) into the searched field,
