@@ -1,0 +1,142 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+// The export filter interface. The report engine drives a filter through one
+// generation run; formats implement the filter and read the report only
+// through ExportContext, so they never include engine headers.
+
+enum class TTextEncoding {
+    ASCIIEncoding = 0,
+    BigEndianUnicodeEncoding = 1,
+    DefaultEncoding = 2,
+    UnicodeEncoding = 3,
+    UTF7Encoding = 4,
+    UTF8Encoding = 5,
+};
+
+// Tells whether the x of an exported text line is its left edge, right edge or centre.
+enum class TBVExportAlignment { Left = 0, Right = 1, Centre = 2 };
+
+enum class TBVShapeType {
+    bvsRectangle,
+    bvsCircle,
+    bvsHorLine,
+    bvsVertLine,
+    bvsRoundRect,
+    bvsTopAndBottom,
+    bvsRightAndLeft,
+    bvsRightDiagonal,
+    bvsLeftDiagonal,
+};
+
+// A graphic control handed to ExportGraphic: a shape (band and element
+// backgrounds, frame lines) or an image element. Sizes are page pixels.
+struct TBVExportGraphic {
+    enum class Kind { Shape, Image };
+    Kind kind = Kind::Shape;
+    QString name;
+    int widthPx = 0;
+    int heightPx = 0;
+
+    TBVShapeType shape = TBVShapeType::bvsRectangle;
+    QColor penColor = Qt::black;
+    int penWidth = 1;
+    Qt::PenStyle penStyle = Qt::SolidLine;
+    QColor brushColor = Qt::white;
+    Qt::BrushStyle brushStyle = Qt::SolidPattern;
+    int vertAdjust = 0;
+
+    QImage picture;
+    bool stretch = false;
+    bool center = false;
+};
+
+// The font of an exported text line: the Qt font plus what a format needs
+// beyond it (the text colour and the character set of the font).
+struct TBVExportFont {
+    QFont font;
+    QColor color = Qt::black;
+    int charSet = 1;
+};
+
+// What BandPrinted tells a filter about a band that has just printed.
+struct TBVExportBandInfo {
+    QString name;
+    long double extraHeight = 0; // report units the band grew by on its last page
+    long double currentY = 0; // report units, where the band began
+    long double columnX = 0;
+};
+
+// The report's page setup as a filter may read it; report units (tenths of a millimetre).
+struct TBVExportPageSetup {
+    long double paperWidth = 0;
+    long double paperLength = 0;
+    long double topMargin = 0;
+    long double bottomMargin = 0;
+    long double leftMargin = 0;
+    long double rightMargin = 0;
+    bool landscape = false;
+    int paperSize = 0; // the platform's paper code, 0 = default, 69 = custom
+};
+
+// The part of the report engine a filter may see: the owner report's page
+// setup, the run's page printer conversions and the report constants.
+class ExportContext {
+public:
+    virtual ~ExportContext() = default;
+    virtual TBVExportPageSetup pageSetup() const = 0;
+    virtual int deviceX(long double x) const = 0;
+    virtual int deviceY(long double y) const = 0;
+    virtual long double horizontalFactor() const = 0; // page pixels per report unit
+    virtual long double verticalFactor() const = 0;
+    virtual QVariant constant(const QString& name) const = 0; // invalid when unknown
+    virtual void setConstant(const QString& name, const QVariant& value) = 0;
+};
+
+// Base of every export format. The engine calls, in this order: BeginExport
+// once (unless Active), then per page EndPage followed by BeginPage (the first
+// EndPage arrives before any page was begun), ExportGraphic / ExportText /
+// BandPrinted while the page is made, and at the end EndPage and EndExport.
+class TBVExportFilter {
+public:
+    explicit TBVExportFilter(const QString& fileName);
+    virtual ~TBVExportFilter() = default;
+    TBVExportFilter(const TBVExportFilter&) = delete;
+    TBVExportFilter& operator=(const TBVExportFilter&) = delete;
+
+    virtual QString Description() const;
+    virtual QString FileExtension() const;
+    virtual QString DisplayName() const;
+    virtual QString VendorName() const;
+    virtual bool ContinuousPage() const;
+
+    virtual void BeginExport(int paperWidth, int paperLength, const QFont& font);
+    virtual void EndPage();
+    virtual void EndExport();
+    virtual void BeginPage();
+    virtual void ExportGraphic(long double x, long double y, const TBVExportGraphic& control);
+    virtual void BandPrinted(const TBVExportBandInfo& band);
+    virtual void ExportText(long double x, long double y, const TBVExportFont& font, const QColor& background,
+        TBVExportAlignment alignment, const QString& text);
+
+    bool Active() const { return m_active; }
+    const QString& FileName() const { return m_fileName; }
+    ExportContext* Owner() const { return m_owner; }
+    void setOwner(ExportContext* owner) { m_owner = owner; }
+    QStringList& Document() { return m_document; }
+
+protected:
+    void setActive(bool active) { m_active = active; }
+
+private:
+    QString m_fileName;
+    ExportContext* m_owner = nullptr;
+    bool m_active = false;
+    QStringList m_document;
+};

@@ -1,0 +1,173 @@
+#pragma once
+
+#include "export/filter.h"
+#include "report/engine/band.h"
+#include "report/engine/page.h"
+#include "report/engine/printable.h"
+#include "report/engine/report_bands.h"
+
+#include <QStringList>
+#include <QVariantMap>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class ReportPrinter;
+class TBVExportFilter;
+class TBVPrinter;
+class TBVImage;
+
+struct TBVReportOptions {
+    bool FirstPageHeader = true;
+    bool LastPageFooter = true;
+    bool Compression = false;
+};
+
+// A report definition: page setup, bands with their printables, and the
+// generation of pages from them into a page printer or an export filter.
+// Build it in code, fill texts and pictures, then generate.
+class TBVReport {
+public:
+    TBVReport();
+    ~TBVReport();
+    TBVReport(const TBVReport&) = delete;
+    TBVReport& operator=(const TBVReport&) = delete;
+
+    TBVPage& Page() { return m_page; }
+    const TBVPage& Page() const { return m_page; }
+    TBVUnit Units() const { return m_units; }
+    void setUnits(TBVUnit units);
+    int Zoom() const { return m_zoom; }
+    void setZoom(int zoom);
+    const PageFont& Font() const { return m_font; }
+    void setFont(const PageFont& font);
+    TBVReportBands& Bands() { return m_bandSwitches; }
+    const TBVReportBands& Bands() const { return m_bandSwitches; }
+
+    TBVReportOptions Options;
+    TBVFrame Frame;
+    bool PrintIfEmpty = false;
+    QString ReportTitle;
+    QStringList Description;
+    bool ShowProgress = true;
+    QColor BackgroundColor = Qt::white;
+    QString BackImageControl;
+    // Named values a run keeps in the report (export filters may keep their state here).
+    QVariantMap Constants;
+
+    std::function<void(TBVReport& report, bool& printReport)> BeforePrint;
+    std::function<void(TBVReport& report)> OnStartPage;
+    std::function<void(TBVReport& report)> OnEndPage;
+    std::function<void(TBVReport& report)> AfterPreview;
+
+    // Bands: made and owned by the report, kept in print order (the band list).
+    TBVBand& addBand(TBVBandType type);
+    TBVChildBand& addChildBand(TBVCustomBand& parent);
+    void removeBand(TBVCustomBand& band);
+    const std::vector<TBVCustomBand*>& bandList() const { return m_bandList; }
+    TBVChildBand* childOf(const TBVCustomBand& band) const;
+    // Rebuilds the band list in print order and stacks the bands on the design surface.
+    void arrangeBands();
+
+    // Printables placed directly on the report (a background image, page marks).
+    template <typename T> T& add(const QString& name)
+    {
+        auto element = std::make_unique<T>(*this, nullptr, name);
+        T& result = *element;
+        m_printables.push_back(std::move(element));
+        return result;
+    }
+    const std::vector<std::unique_ptr<TBVPrintable>>& printables() const { return m_printables; }
+
+    // Generation. A run goes into the given printer; with a filter it is an
+    // export run that draws nothing. Both leave the report idle afterwards,
+    // also when the printer raised an EBVError, which then propagates.
+    void generate(TBVPrinter& printer);
+    void CreateReport(ReportPrinter& printer, bool composite = false);
+    void ExportToFilter(TBVExportFilter& filter, TBVPrinter& printer);
+    void ExportToFilter(TBVExportFilter& filter, ReportPrinter& printer);
+    void Cancel();
+    // Called at the start of a run and after every page begun, so that a
+    // preview window can process its events and show page 1 while later pages are made.
+    void setEventPump(std::function<void()> pump) { m_eventPump = std::move(pump); }
+
+    // The band code of a run.
+    void PrintBand(TBVCustomBand* band);
+    int AvailableSpace() const;
+    void NewColumn();
+    void NewPage();
+    void FinishPage();
+    long double FooterSpace() const { return m_run.footerSpace; }
+    static bool PageBroken() { return s_pageBroken; }
+
+    bool Idle() const { return m_run.idle; }
+    bool CancelRequested() const { return m_run.cancelRequested; }
+    bool RenderToCanvas() const { return m_run.renderToCanvas; }
+    TBVExportFilter* exportFilter() const { return m_run.filter; }
+    ReportPrinter* printer() const { return m_printer; }
+    int CurrentY() const { return m_run.currentY; }
+    int ColumnX() const { return m_run.columnX; }
+    int CurrentColumn() const { return m_run.currentColumn; }
+    int PageNumber() const { return m_run.pageNumber; }
+    // The page height used by the layout arithmetic, native.
+    long double pageHeight() const { return m_page.native(TBVPage::Length); }
+    long double pageWidth() const { return m_page.native(TBVPage::Width); }
+    UnitScale unitScale() const;
+
+private:
+    struct RunState {
+        bool idle = true;
+        bool cancelRequested = false;
+        int currentY = -1;
+        int columnX = 0;
+        int columnTop = 0;
+        int currentColumn = 1;
+        int pageNumber = 0;
+        long double footerSpace = 0;
+        bool finalPage = false;
+        bool renderToCanvas = true;
+        TBVExportFilter* filter = nullptr;
+        bool pageStartMark = false;
+        bool forcedColumnAsked = false;
+        TBVImage* backImage = nullptr;
+    };
+
+    QString uniqueBandName(TBVBandType type) const;
+    void applyUnits();
+    void runGeneration(bool composite);
+    void prepareRun(bool composite);
+    void finishRun(bool composite);
+    void endJob(bool composite);
+    void RunBands();
+    long double computeFooterSpace() const;
+    void forEachPrintable(const std::function<void(TBVPrintable&)>& action) const;
+    void printBandNow(TBVCustomBand& band);
+    bool applyForcedBreaks(TBVCustomBand& band);
+    void makeSpace(TBVCustomBand& band);
+    void printBandContents(TBVCustomBand& band, long double height);
+    void printChild(TBVCustomBand& band, bool before);
+    long double linkedHeight(const TBVCustomBand& band) const;
+    void placeSummaryInColumn(TBVCustomBand& band);
+    void paintPageBackground();
+    void printReportPrintables();
+    void exportRect(const PageRect& rect, const QColor& colour);
+    void exportFrameShapes(const PageRect& rect, const TBVFrame& frame);
+    void drawBandFrame(const TBVCustomBand& band, long double height);
+    bool printPass(TBVCustomBand& band, bool firstPass, long double height);
+    bool pageBegun() const { return m_run.pageNumber > 0; }
+
+    TBVPage m_page;
+    TBVUnit m_units = TBVUnit::MM;
+    int m_zoom = 100;
+    PageFont m_font;
+    TBVReportBands m_bandSwitches;
+    std::vector<std::unique_ptr<TBVCustomBand>> m_bands;
+    std::vector<TBVCustomBand*> m_bandList;
+    std::vector<std::unique_ptr<TBVPrintable>> m_printables;
+    ReportPrinter* m_printer = nullptr;
+    std::function<void()> m_eventPump;
+    RunState m_run;
+    std::unique_ptr<ExportContext> m_exportContext;
+
+    static bool s_pageBroken;
+};
