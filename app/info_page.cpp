@@ -21,7 +21,7 @@ QFont arialPixels(int pixels)
 FormLabel* makeLink(QWidget* parent)
 {
     auto* link = new FormLabel(
-        QStringLiteral("Tipp und Hilfe finden Sie auf meiner Internetseite: ") + makerWebSite(), parent);
+        QStringLiteral("Tipp und Hilfe finden Sie auf meiner Internetseite: ") + makerWebAddress(), parent);
     link->setObjectName(QStringLiteral("Label8"));
     QFont font = link->font();
     font.setUnderline(true);

@@ -205,6 +205,23 @@ TEST_F(MainWindowTest, QuitWritesTheSettingsAndClosing)
     EXPECT_EQ(again.findChild<QLineEdit*>("Sparen")->text(), "75");
 }
 
+TEST(MainWindowQuit, FailedWriteNamesTheFileAndStillCloses)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("missing/Fundorix.ini");
+    TAnlageRech window(path);
+    window.show();
+    QString text;
+    whenModalOpens([&](QWidget* modal) {
+        text = static_cast<QMessageBox*>(modal)->text();
+        static_cast<QMessageBox*>(modal)->accept();
+    });
+    window.BitBtn1Click();
+    EXPECT_TRUE(text.contains(path)) << text.toStdString();
+    EXPECT_TRUE(text.endsWith('.'));
+    EXPECT_FALSE(window.isVisible());
+}
+
 TEST_F(MainWindowTest, MenusAreReachableByName)
 {
     for (const char* name : { "Info1", "Anlageentwicklung1", "Darlehnsberechnung1", "RentenplanAuszahlungsphase1",

@@ -1,0 +1,130 @@
+#include "information.h"
+
+#include "form_label.h"
+#include "program_pictures.h"
+#include "web_links.h"
+
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QUrl>
+
+namespace {
+
+constexpr int clientWidth = 281;
+constexpr int clientHeight = 132;
+
+const QColor navy(0, 0, 128);
+
+QFont arial(int pixels, bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void setTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const QRect& place, const QFont& font, const QString& text = {})
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(place);
+    label->setFont(font);
+    return label;
+}
+
+QLabel* addHeading(QWidget* parent, const char* name, int top)
+{
+    QLabel* heading = addLabel(parent, name, QRect(0, top, clientWidth, 15), arial(12, true));
+    heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(heading, navy);
+    return heading;
+}
+
+// The e-mail and web lines: blue, underlined, with the help cursor.
+FormLabel* addLinkLabel(QWidget* parent, const char* name, const QRect& place, const QString& text)
+{
+    auto* link = new FormLabel(text, parent);
+    link->setObjectName(QLatin1String(name));
+    link->setGeometry(place);
+    QFont font = arial(11);
+    font.setUnderline(true);
+    link->setFont(font);
+    setTextColour(link, Qt::blue);
+    link->setCursor(Qt::WhatsThisCursor);
+    return link;
+}
+
+}
+
+QString TInformation::authorLine() { return QStringLiteral("Programmiert von Wendlich Software"); }
+
+QString TInformation::contactLine() { return QStringLiteral("Wendlich Software · Tel. 0000 123456"); }
+
+QString TInformation::mailAddress() { return QStringLiteral("info@wendlich.example"); }
+
+TInformation::TInformation(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Information"));
+    setWindowTitle(QStringLiteral("Information"));
+    setFont(arial(14));
+    setTextColour(this, Qt::black);
+    setFixedSize(clientWidth, clientHeight);
+
+    m_label1 = addHeading(this, "Label1", 0);
+    m_label2 = addHeading(this, "Label2", 15);
+
+    QLabel* image = addLabel(this, "Image1", QRect(8, 38, 94, 40), font());
+    image->setPixmap(QPixmap::fromImage(makerLogo()));
+    image->setScaledContents(true);
+
+    addLabel(this, "Label3", QRect(116, 35, 158, 15), arial(11), authorLine());
+    // The e-mail line only shows the address; a click does nothing.
+    addLinkLabel(this, "Label6", QRect(116, 50, 157, 14), mailAddress());
+    FormLabel* web = addLinkLabel(this, "Label5", QRect(116, 64, 143, 14), makerWebAddress());
+    connect(web, &FormLabel::clicked, this, [] { QDesktopServices::openUrl(QUrl(makerWebSite())); });
+    addLabel(this, "Label7", QRect(0, 79, clientWidth, 14), arial(11), contactLine())
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    addLabel(this, "Label4", QRect(16, 115, 41, 14), arial(11), QStringLiteral("Version:"));
+    m_version = addLabel(this, "Version", QRect(62, 115, 35, 14), arial(11));
+
+    auto* ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setGeometry(209, 108, 72, 24);
+    ok->setFont(arial(11));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TInformation::setProgramTexts(const QString& name, const QString& platforms, const QString& version)
+{
+    m_label1->setText(name);
+    m_label2->setText(platforms);
+    m_version->setText(version);
+}
+
+void showInformationWindow(QWidget* owner)
+{
+    TInformation information(owner);
+    information.setProgramTexts(QStringLiteral("Fundorix"), QStringLiteral("für Windows(R) 9x/ME/NT/2000/XP/Vista/7"),
+        QStringLiteral("2.0"));
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        QRect frame = information.frameGeometry();
+        frame.moveCenter(screen->geometry().center());
+        information.move(frame.topLeft());
+    }
+    information.exec();
+}
