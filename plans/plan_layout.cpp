@@ -31,9 +31,15 @@ PlanPrintableLayout image(double top)
     return { QStringLiteral("BVImage1"), PlanPrintableKind::Image, left, 19.05, top, 106.36, 159.01, std::nullopt, {} };
 }
 
+// The bands' heights as stored, to the hundredth of a tenth of a millimetre:
+// whether the footer still fits below the detail band is decided on them.
+constexpr double footerHeightMm = 10.583;
+constexpr double entwicklungDetailHeightMm = 216.694;
+constexpr double tilgungsplanDetailHeightMm = 243.946;
+
 PlanBandLayout footerBand(const char* addressLabel, const char* disclaimerLabel)
 {
-    return { QStringLiteral("ChildBand1"), PlanBandKind::Child, 10.58, 189.97,
+    return { QStringLiteral("ChildBand1"), PlanBandKind::Child, footerHeightMm, 189.97,
         {
             label(addressLabel, left, 21.17, 5.03, 3.70, arial6, makerFooterText()),
             label(disclaimerLabel, left, 120.65, 4.23, 4.50, arial6,
@@ -163,7 +169,7 @@ PlanReportLayout makeEntwicklung()
     layout.description = QStringLiteral("Wertentwicklung");
     layout.reportFont = reportFont;
     layout.bands = {
-        { QStringLiteral("DetailBand1"), PlanBandKind::Detail, 216.69, 189.97, entwicklungDetail() },
+        { QStringLiteral("DetailBand1"), PlanBandKind::Detail, entwicklungDetailHeightMm, 189.97, entwicklungDetail() },
         footerBand("BVLabel14", "BVLabel16"),
     };
     layout.filters = { excelFilter(), pdfFilter(), htmlFilter() };
@@ -178,7 +184,8 @@ PlanReportLayout makeTilgungsplan()
     layout.reportTitle = QStringLiteral("Kreditrechnung");
     layout.reportFont = reportFont;
     layout.bands = {
-        { QStringLiteral("DetailBand1"), PlanBandKind::Detail, 243.95, 189.97, tilgungsplanDetail() },
+        { QStringLiteral("DetailBand1"), PlanBandKind::Detail, tilgungsplanDetailHeightMm, 189.97,
+            tilgungsplanDetail() },
         footerBand("BVLabel15", "BVLabel17"),
     };
     layout.filters = { pdfFilter(), excelFilter(), rtfFilter() };

@@ -86,6 +86,8 @@ void FakePlanSource::recompute()
     inputs.years = m_years;
     const calc::SimulationResult result = calc::simulate(inputs, m_grid, m_state);
     m_state = result.state;
+    if (result.seriesCleared)
+        m_yearValues = result.years;
     const auto apply = [](QString& target, const std::optional<std::string>& text) {
         if (text)
             target = QString::fromStdString(*text);

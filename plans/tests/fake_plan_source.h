@@ -38,6 +38,8 @@ public:
     void pinCaption(PlanCaption caption, const QString& text) { m_pinned[caption] = text; }
 
     QString sparenHint() const { return m_sparenHint; }
+    // The chart's points of the last recompute that reached the chart.
+    const std::vector<fundorix::calc::YearValues>& yearValues() const { return m_yearValues; }
 
     QStringList messages;
     QStringList errors;
@@ -53,6 +55,7 @@ private:
     int m_years = 10;
     fundorix::calc::GridCells m_grid;
     fundorix::calc::SimulationState m_state;
+    std::vector<fundorix::calc::YearValues> m_yearValues;
 };
 
 // A report definition that only records what the commands set, starting
