@@ -91,12 +91,7 @@ void TBVPrinter::StartJob()
     m_jobPageCount = 0;
     m_status = TBVPrinterStatus::Busy;
     if (toPrinter) {
-        m_xFactor = factorForDpi(m_printDevice->logicalDpiX());
-        m_yFactor = factorForDpi(m_printDevice->logicalDpiY());
-        if (m_xFactor < 0.1)
-            m_xFactor = factorForDpi(ScreenDpi);
-        if (m_yFactor < 0.1)
-            m_yFactor = factorForDpi(ScreenDpi);
+        setPrinterFactors();
         return;
     }
     m_stream = std::make_unique<TBVStream>(m_settings.memoryLimit);
@@ -104,6 +99,16 @@ void TBVPrinter::StartJob()
     m_pageList->SetStream(m_stream.get());
     m_pageList->SetCompressed(m_compression);
     setScreenFactors();
+}
+
+void TBVPrinter::setPrinterFactors()
+{
+    m_xFactor = factorForDpi(m_printDevice->logicalDpiX());
+    m_yFactor = factorForDpi(m_printDevice->logicalDpiY());
+    if (m_xFactor < 0.1)
+        m_xFactor = factorForDpi(ScreenDpi);
+    if (m_yFactor < 0.1)
+        m_yFactor = factorForDpi(ScreenDpi);
 }
 
 bool TBVPrinter::pageInRange(int page) const
@@ -161,6 +166,8 @@ void TBVPrinter::beginPrinterPage()
             throw EBVError(BVErrorText::PrinterNotReady);
         }
     }
+    // A page before the range was drawn at screen factors; this one is paper.
+    setPrinterFactors();
     m_painterCanvas
         = std::make_unique<PainterCanvas>(*m_painter, m_printDevice->logicalDpiX(), m_printDevice->logicalDpiY());
     m_printerPageOpen = true;

@@ -135,6 +135,7 @@ private:
     void beginPrinterPage();
     bool pageInRange(int page) const;
     void setScreenFactors();
+    void setPrinterFactors();
     void takePaperFromFirstPage();
 
     TBVDestination m_destination = TBVDestination::PageStore;

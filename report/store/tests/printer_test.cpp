@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -257,4 +258,36 @@ TEST(TBVPrinter, DeviceConversionsUseThePageStoreFactors)
     EXPECT_EQ(printer.Canvas()->dpiY(), 96);
     printer.FinishJob();
     EXPECT_EQ(printer.GetPage(1)->sizePx(), QSize(794, 1123));
+}
+
+TEST(TBVPrinter, PrinterOutputPaintsOnlyThePagesInRange)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("druck.pdf"));
+    {
+        QPdfWriter pdf(path);
+        pdf.setResolution(300);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+        TBVPrinter printer;
+        printer.SetDestination(TBVDestination::Printer);
+        printer.SetPrintDevice(&pdf);
+        printer.PrinterSettings().firstPage = 2;
+        printer.PrinterSettings().lastPage = 3;
+        printer.StartJob();
+        EXPECT_DOUBLE_EQ(printer.XFactor(), 300 / 254.0);
+        EXPECT_DOUBLE_EQ(printer.LeftOffset(), 50);
+        EXPECT_EQ(printer.DeviceX(150), 118); // 10 mm from the paper edge, 5 mm inside the margin
+        for (int n = 1; n <= 4; ++n) {
+            printer.NewPage();
+            ASSERT_NE(printer.Canvas(), nullptr);
+            // Pages outside the range go to a throwaway picture at screen factors.
+            EXPECT_DOUBLE_EQ(printer.XFactor(), n == 2 || n == 3 ? 300 / 254.0 : 96 / 254.0) << n;
+            drawSamplePage(*printer.Canvas(), n);
+        }
+        printer.FinishJob();
+        EXPECT_FALSE(printer.GetPage(1)); // nothing is stored for a printer
+    }
+    const QByteArray pdf = readAll(path);
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 2);
 }
