@@ -3,7 +3,6 @@
 #include "calc/number_text.h"
 #include "calc/number_text_p.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -97,8 +96,16 @@ namespace {
             if (*year >= 1 && *year <= years)
                 plan.entries.push_back({ *year, c });
         }
-        std::stable_sort(plan.entries.begin(), plan.entries.end(),
-            [](const GridPlan::Entry& a, const GridPlan::Entry& b) { return a.year < b.year; });
+        // Stable insertion sort: the entries come in column order and are
+        // mostly sorted by year already.
+        auto& e = plan.entries;
+        for (std::size_t i = 1; i < e.size(); ++i) {
+            const GridPlan::Entry v = e[i];
+            std::size_t k = i;
+            for (; k > 0 && e[k - 1].year > v.year; --k)
+                e[k] = e[k - 1];
+            e[k] = v;
+        }
         return plan;
     }
 

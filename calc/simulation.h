@@ -23,8 +23,9 @@
 
 namespace fundorix::calc {
 
-/// The compounding modes, exactly as ComboBox1 lists them. The mode text is
-/// compared exactly; any other text applies neither growth nor monthly amount.
+/// The compounding modes, exactly as ComboBox1 lists them (UTF-8, as every
+/// text of this module). The mode text is compared exactly; any other text
+/// applies neither growth nor monthly amount.
 inline constexpr const char* kModeMonthly = "monatlich";
 inline constexpr const char* kModeQuarterly = "vierteljährlich";
 inline constexpr const char* kModeHalfYearly = "halbjährlich";

@@ -342,8 +342,9 @@ void expectSameOutcome(
     for (std::size_t i = 0; i < literal.chart.size(); ++i)
         EXPECT_EQ(literal.chart[i].wertentwicklung, fast.chart[i].wertentwicklung);
     EXPECT_LE(fast.writes, literal.writes);
-    if (a.trials > 1000) // the fast-forward did its work
+    if (a.trials > 1000) { // the fast-forward did its work
         EXPECT_LT(fast.writes, literal.writes / 10);
+    }
 }
 
 struct FastCase {

@@ -1,0 +1,2 @@
+# Fuzz targets of calc/.
+fundorix_add_fuzzer(number_parse_fuzz SOURCES ${CMAKE_CURRENT_LIST_DIR}/number_parse_fuzz.cpp LIBS fundorix_calc)
