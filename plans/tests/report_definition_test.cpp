@@ -177,4 +177,72 @@ TEST(ReportDefinitions, NinetyNinePaymentsContinueOnFurtherPagesEachLineOnce)
     EXPECT_EQ(printed, expected);
 }
 
+struct PrintedCase {
+    const char* name;
+    std::map<PlanField, QString> inputs;
+    PlanOutcome (PrintCommands::*command)();
+    std::vector<QStringList> pageTexts; // per report handed on: texts its page 1 must carry
+};
+
+class PrintedPlans : public testing::TestWithParam<PrintedCase> { };
+
+TEST_P(PrintedPlans, PagesCarryTheFilledTexts)
+{
+    const PrintedCase& c = GetParam();
+    Plans<> p;
+    p.source.setInputs(c.inputs);
+    ASSERT_EQ((p.commands.*c.command)(), PlanOutcome::Shown);
+    ASSERT_EQ(p.output.printers.size(), c.pageTexts.size());
+    for (size_t report = 0; report < c.pageTexts.size(); ++report) {
+        const QStringList texts = pageTexts(*p.output.printers[report], 1);
+        for (const QString& expected : c.pageTexts[report])
+            EXPECT_TRUE(texts.contains(expected)) << report << ": " << expected.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Plans, PrintedPlans,
+    testing::Values(PrintedCase { "Loan",
+                        { { PlanField::Sparen, "-200" }, { PlanField::Rendite, "5" }, { PlanField::Dividente, "0" },
+                            { PlanField::Jahre, "3" } },
+                        &PrintCommands::Tilgungsplan1Click,
+                        { { "7200,00 €", "6178,90 €", "3821,10 €", "1021,10 €",
+                            "Sondertilgungen:", "Damit haben Sie Ihren Kredit zu 61,79 % getilgt. ",
+                            "In 3 Jahren werden 10,21 % des ursprünglichen Kredites als Zinsen gezahlt. " } } },
+        PrintedCase { "Payout", { { PlanField::Sparen, "-100" } }, &PrintCommands::RentenplanAuszahlungsphase1Click,
+            { { "Kapitalverzehr:", "Restkapital am Ende des Berechnungszeitraums:", "-100 €" } } },
+        PrintedCase { "SavingsThenPayout", {}, &PrintCommands::SparplanmitanschlieenderAuszahlungber30Jahre1Click,
+            { { "41134,80 €", "keine" },
+                { "12,32 €", "140029,20 €", "41122,48 €", "98906,72 €", "13920,21 €", "-388,97 €", "30 Jahre" } } }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A stand-in export format: the filter library asks it for its name and extension.
+class ProbeFilter : public TBVExportFilter {
+public:
+    using TBVExportFilter::TBVExportFilter;
+    QString DisplayName() const override { return QStringLiteral("Probe document"); }
+    QString FileExtension() const override { return QStringLiteral("PRB"); }
+};
+
+TEST(ReportDefinitions, FilterComponentsOfferKnownFormatsWhileTheyLive)
+{
+    // The catalog outlives the test: its entry must not refer to locals.
+    static std::vector<TTextEncoding> applied;
+    applied.clear();
+    FilterComponentCatalog::add(QStringLiteral("TBVRTFFilter"),
+        { TBVExportFilterClass::of<ProbeFilter>(QStringLiteral("TProbeFilter")),
+            [](const PlanFilterComponentLayout& settings) { applied.push_back(settings.textEncoding); } });
+    const auto offered = [] { return TBVExportFilterLibrary::instance().FilterForExtension("prb") != nullptr; };
+    {
+        TQEntwicklung entwicklung;
+        EXPECT_FALSE(offered());
+        TTilgungsplan tilgungsplan;
+        EXPECT_TRUE(offered());
+        EXPECT_EQ(applied, std::vector<TTextEncoding> { TTextEncoding::DefaultEncoding });
+        ASSERT_EQ(tilgungsplan.filters().size(), 3u);
+        EXPECT_TRUE(tilgungsplan.filters()[2]->registered());
+        EXPECT_FALSE(tilgungsplan.filters()[0]->registered());
+    }
+    EXPECT_FALSE(offered());
+}
+
 }
