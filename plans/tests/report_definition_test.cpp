@@ -215,6 +215,21 @@ INSTANTIATE_TEST_SUITE_P(Plans, PrintedPlans,
                 { "12,32 €", "140029,20 €", "41122,48 €", "98906,72 €", "13920,21 €", "-388,97 €", "30 Jahre" } } }),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(ReportDefinitions, StoredReportFileKeepsThePlanTexts)
+{
+    Plans<> p;
+    ASSERT_EQ(p.commands.Anlageentwicklung1Click(), PlanOutcome::Shown);
+    const QString file = QDir::temp().filePath("fundorix-plans-anlageentwicklung.bvp");
+    p.output.printers.at(0)->Save(file);
+    TBVPrinter loaded;
+    loaded.Load(file);
+    ASSERT_EQ(loaded.PageCount(), 1);
+    const QStringList texts = pageTexts(loaded, 1);
+    EXPECT_TRUE(texts.contains("41134,80 €"));
+    EXPECT_TRUE(texts.contains("keine"));
+    QFile::remove(file);
+}
+
 // A stand-in export format: the filter library asks it for its name and extension.
 class ProbeFilter : public TBVExportFilter {
 public:
