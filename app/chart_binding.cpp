@@ -14,7 +14,10 @@ std::array<TColor, 4> ChartBinding::seriesColours() const
     return colours;
 }
 
-void ChartBinding::setSeriesColour(int number, TColor colour) { m_series.numbered().at(number - 1)->SetSeriesColor(colour); }
+void ChartBinding::setSeriesColour(int number, TColor colour)
+{
+    m_series.numbered().at(number - 1)->SetSeriesColor(colour);
+}
 
 QImage ChartBinding::render(const QSize& size) { return renderPlanChart(m_chart, size); }
 

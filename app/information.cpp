@@ -118,8 +118,8 @@ void TInformation::setProgramTexts(const QString& name, const QString& platforms
 void showInformationWindow(QWidget* owner)
 {
     TInformation information(owner);
-    information.setProgramTexts(QStringLiteral("Fundorix"), QStringLiteral("für Windows(R) 9x/ME/NT/2000/XP/Vista/7"),
-        QStringLiteral("2.0"));
+    information.setProgramTexts(
+        QStringLiteral("Fundorix"), QStringLiteral("für Windows(R) 9x/ME/NT/2000/XP/Vista/7"), QStringLiteral("2.0"));
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     if (screen) {
         QRect frame = information.frameGeometry();

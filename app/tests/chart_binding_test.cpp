@@ -141,7 +141,7 @@ TEST_F(ChartBindingTest, ViewShowsTheBarsInTheirColours)
     EXPECT_TRUE(red);
 }
 
-TEST_F(ChartBindingTest, ViewOutlivedByNothingItTouches)
+TEST_F(ChartBindingTest, ChartOutlivesItsViewSafely)
 {
     auto view = std::make_unique<ChartView>(binding.chart());
     view.reset();
