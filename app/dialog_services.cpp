@@ -20,6 +20,12 @@ void DialogServices::showInformation(const QString& message)
     box.exec();
 }
 
+void DialogServices::showMessage(const QString& message)
+{
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), message, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
 void DialogServices::setBusy(bool busy)
 {
     if (busy)

@@ -17,8 +17,11 @@ public:
     // text, the box applies the full-stop rule (standardErrorText).
     virtual void showError(const QString& message) = 0;
 
-    // An information box (a plain message for the user).
+    // An information box (information icon).
     virtual void showInformation(const QString& message) = 0;
+
+    // A plain message box: no icon, the application title as caption, OK.
+    virtual void showMessage(const QString& message) = 0;
 
     // The busy (hourglass) cursor on or off.
     virtual void setBusy(bool busy) = 0;

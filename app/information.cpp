@@ -11,10 +11,11 @@
 #include <QScreen>
 #include <QStyle>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
-constexpr int clientWidth = 281;
+constexpr int designedWidth = 281;
 constexpr int clientHeight = 132;
 
 const QColor navy(0, 0, 128);
@@ -43,12 +44,21 @@ QLabel* addLabel(QWidget* parent, const char* name, const QRect& place, const QF
     return label;
 }
 
-QLabel* addHeading(QWidget* parent, const char* name, int top)
+QLabel* addHeading(QWidget* parent, const char* name, int top, int width)
 {
-    QLabel* heading = addLabel(parent, name, QRect(0, top, clientWidth, 15), arial(12, true));
+    QLabel* heading = addLabel(parent, name, QRect(0, top, width, 15), arial(12, true));
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(heading, navy);
     return heading;
+}
+
+// The author's line grows with its text like the window's other plain
+// labels would; the window then grows with it, being sized to its contents.
+QLabel* addAuthorLabel(QWidget* parent, const QString& text)
+{
+    QLabel* author = addLabel(parent, "Label3", QRect(116, 35, 158, 15), arial(11), text);
+    author->resize(std::max(author->width(), author->fontMetrics().horizontalAdvance(text)), author->height());
+    return author;
 }
 
 // The e-mail and web lines: blue, underlined, with the help cursor.
@@ -80,16 +90,18 @@ TInformation::TInformation(QWidget* owner)
     setWindowTitle(QStringLiteral("Information"));
     setFont(arial(14));
     setTextColour(this, Qt::black);
+
+    const QLabel* author = addAuthorLabel(this, authorLine());
+    const int clientWidth = std::max(designedWidth, author->geometry().right() + 1);
     setFixedSize(clientWidth, clientHeight);
 
-    m_label1 = addHeading(this, "Label1", 0);
-    m_label2 = addHeading(this, "Label2", 15);
+    m_label1 = addHeading(this, "Label1", 0, clientWidth);
+    m_label2 = addHeading(this, "Label2", 15, clientWidth);
 
     QLabel* image = addLabel(this, "Image1", QRect(8, 38, 94, 40), font());
     image->setPixmap(QPixmap::fromImage(makerLogo()));
     image->setScaledContents(true);
 
-    addLabel(this, "Label3", QRect(116, 35, 158, 15), arial(11), authorLine());
     // The e-mail line only shows the address; a click does nothing.
     addLinkLabel(this, "Label6", QRect(116, 50, 157, 14), mailAddress());
     FormLabel* web = addLinkLabel(this, "Label5", QRect(116, 64, 143, 14), makerWebAddress());

@@ -4,6 +4,7 @@
 #include "form_label.h"
 #include "form_startup.h"
 #include "info_page.h"
+#include "number_conventions.h"
 #include "plan_page.h"
 #include "settings_file.h"
 #include "string_grid.h"
@@ -37,6 +38,7 @@ TAnlageRech::TAnlageRech(const QString& settingsPath, QWidget* parent)
     , m_solvers(m_form)
     , m_settingsPath(settingsPath)
 {
+    applyNumberConventions();
     setObjectName(QStringLiteral("AnlageRech"));
     setWindowTitle(QStringLiteral("Wendlich's Fundorix  V2.0"));
     setFont(windowFont());

@@ -36,6 +36,12 @@ TargetSolvers::Outcome TargetSolvers::Label15DblClick()
     return search(calc::SolverOperation::Payout, 0);
 }
 
+TargetSolvers::Outcome TargetSolvers::payoutSearch()
+{
+    BusyCursor busy(m_form.services());
+    return search(calc::SolverOperation::Payout, 0);
+}
+
 TargetSolvers::Outcome TargetSolvers::searchWithInputBox(calc::SolverOperation operation)
 {
     FormServices& services = m_form.services();

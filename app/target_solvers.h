@@ -36,6 +36,9 @@ public:
     // Double-click on Label15: the depot value becomes the initial sum and the
     // monthly payout that empties it over the years is searched.
     Outcome Label15DblClick();
+    // The search of Label15DblClick without moving the depot value into the
+    // initial sum first: the monthly amount that brings the depot to 0.
+    Outcome payoutSearch();
 
     // Bounds of the search; tests shorten them.
     void setLimits(const fundorix::calc::SearchLimits& limits) { m_limits = limits; }

@@ -16,6 +16,7 @@ public:
     }
     void showError(const QString&) override { }
     void showInformation(const QString&) override { }
+    void showMessage(const QString&) override { }
     void setBusy(bool) override { }
 };
 

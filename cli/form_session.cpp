@@ -16,6 +16,8 @@ void CliServices::showError(const QString& message) { errors.append(standardErro
 
 void CliServices::showInformation(const QString& message) { informations.append(message); }
 
+void CliServices::showMessage(const QString& message) { informations.append(message); }
+
 namespace {
 
 // The window's rule for its first argument, except that a file that exists

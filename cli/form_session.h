@@ -18,6 +18,7 @@ public:
     QString inputBox(const QString& caption, const QString& prompt, const QString& preset) override;
     void showError(const QString& message) override;
     void showInformation(const QString& message) override;
+    void showMessage(const QString& message) override;
     void setBusy(bool) override { }
 };
 

@@ -1,6 +1,7 @@
 // fundorix-cli: the calculator's form model, plans and exports without a
 // window, for scripting and batch work.
 #include "command.h"
+#include "number_conventions.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,6 +47,7 @@ int main(int argc, char** argv)
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Fundorix"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+    applyNumberConventions();
 
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty())

@@ -15,6 +15,7 @@ public:
     QString inputBox(const QString&, const QString&, const QString& preset) override { return preset; }
     void showError(const QString&) override { }
     void showInformation(const QString&) override { }
+    void showMessage(const QString&) override { }
     void setBusy(bool) override { }
 };
 

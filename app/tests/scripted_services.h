@@ -11,6 +11,7 @@ public:
     QStringList answers;
     QStringList errors;
     QStringList informations;
+    QStringList messages;
     QStringList inputPresets;
     bool busy = false;
     int busyCount = 0;
@@ -22,6 +23,7 @@ public:
     }
     void showError(const QString& message) override { errors.append(message); }
     void showInformation(const QString& message) override { informations.append(message); }
+    void showMessage(const QString& message) override { messages.append(message); }
     void setBusy(bool on) override
     {
         busy = on;

@@ -48,6 +48,14 @@ TEST_F(TargetSolversTest, PayoutEmptiesTheDepot)
     EXPECT_TRUE(services.inputPresets.isEmpty());
 }
 
+TEST_F(TargetSolversTest, PayoutSearchKeepsTheInitialSum)
+{
+    solvers.payoutSearch();
+    EXPECT_EQ(form.fieldText(Field::AnlageSumme), "10000");
+    EXPECT_TRUE(form.fieldText(Field::Sparen).startsWith(QLatin1Char('-')));
+    EXPECT_EQ(depot().size(), 4); // a few cents at most: "0,xx"
+}
+
 TEST_F(TargetSolversTest, CancelOnlyRoundsTheSearchedField)
 {
     form.setFieldText(Field::Sparen, "50,123");

@@ -1,0 +1,76 @@
+#include "information.h"
+#include "program_pictures.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Place {
+    const char* name;
+    QRect rect;
+};
+
+TEST(InformationWindow, ControlsSitWhereTheWindowIsDesigned)
+{
+    TInformation information;
+    const int width = information.width();
+    const Place places[] = {
+        { "Label1", QRect(0, 0, width, 15) },
+        { "Label2", QRect(0, 15, width, 15) },
+        { "Image1", QRect(8, 38, 94, 40) },
+        { "Label6", QRect(116, 50, 157, 14) },
+        { "Label5", QRect(116, 64, 143, 14) },
+        { "Label7", QRect(0, 79, width, 14) },
+        { "Label4", QRect(16, 115, 41, 14) },
+        { "Version", QRect(62, 115, 35, 14) },
+        { "BitBtn1", QRect(209, 108, 72, 24) },
+    };
+    for (const Place& place : places) {
+        const QWidget* control = information.findChild<QWidget*>(QLatin1String(place.name));
+        ASSERT_NE(control, nullptr) << place.name;
+        EXPECT_EQ(control->geometry(), place.rect) << place.name;
+    }
+    EXPECT_FALSE(information.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(information.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(information.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isDefault());
+}
+
+TEST(InformationWindow, MenuTextsAreSetOnlyWhenShown)
+{
+    TInformation information;
+    EXPECT_EQ(information.findChild<QLabel*>(QStringLiteral("Version"))->text(), QString());
+    information.setProgramTexts(QStringLiteral("Fundorix"), QStringLiteral("x"), QStringLiteral("2.0"));
+    EXPECT_EQ(information.findChild<QLabel*>(QStringLiteral("Version"))->text(), QStringLiteral("2.0"));
+    EXPECT_EQ(information.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Fundorix"));
+}
+
+TEST(InformationWindow, IsSizedToItsContents)
+{
+    TInformation information;
+    EXPECT_EQ(information.height(), 132);
+    EXPECT_GE(information.width(), 281);
+    const QLabel* author = information.findChild<QLabel*>(QStringLiteral("Label3"));
+    EXPECT_EQ(author->pos(), QPoint(116, 35));
+    EXPECT_GE(author->width(), 158);
+    for (const char* name : { "Label3", "Label7" }) {
+        const QLabel* label = information.findChild<QLabel*>(QLatin1String(name));
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
+        EXPECT_LE(label->geometry().right(), information.width() - 1) << name;
+    }
+}
+
+TEST(ProgramPictures, HaveTheirDesignedSizes)
+{
+    const QImage logo = makerLogo();
+    EXPECT_EQ(logo.size(), QSize(200, 83));
+    int drawn = 0;
+    for (int y = 0; y < logo.height(); ++y)
+        for (int x = 0; x < logo.width(); ++x)
+            drawn += logo.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
+    EXPECT_GT(drawn, 1000);
+    EXPECT_EQ(programIconImage().size(), QSize(32, 32));
+}
+
+}
