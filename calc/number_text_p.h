@@ -18,12 +18,12 @@ namespace fundorix::calc::detail {
 /// the x87 register stack.
 inline double store(long double value)
 {
-    // DBL_MAX plus half an ulp: from here on rounding to double gives infinity
-    // (checked before the conversion, which C++ leaves undefined beyond it).
-    constexpr long double kOverflow = 0x1.fffffffffffff8p1023L;
-    if (__builtin_expect(!(std::fabs(value) < kOverflow), 0))
-        throwStoreFailure(std::isnan(value));
-    return static_cast<double>(value);
+    // Beyond the range of double the conversion gives an infinity (IEC 559;
+    // checking the double afterwards keeps the check off the critical path).
+    const double d = static_cast<double>(value);
+    if (__builtin_expect(!std::isfinite(d), 0))
+        throwStoreFailure(std::isnan(d));
+    return d;
 }
 
 /// The general number format of the exact decimal number
