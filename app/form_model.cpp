@@ -6,6 +6,7 @@
 #include "year_series_listener.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace calc = fundorix::calc;
 
@@ -106,16 +107,17 @@ void FormModel::clickSpinner(Spinner spinner, bool up)
     const int next = counter + (up ? rule.counterIncrement : -rule.counterIncrement);
     if (next < rule.counterMin || next > rule.counterMax)
         return;
-    long double value = 0;
+    QString text;
     try {
-        value = parseDecimal(fieldText(rule.field));
-    } catch (const calc::ConversionError& e) {
+        const long double value = parseDecimal(fieldText(rule.field));
+        const long double step = rule.fieldStep;
+        text = formatGeneral(up ? value + step : value - step);
+    } catch (const std::exception& e) {
         m_services.showError(QString::fromStdString(e.what()));
         return;
     }
     counter = next;
-    const long double step = rule.fieldStep;
-    setFieldText(rule.field, formatGeneral(up ? value + step : value - step));
+    setFieldText(rule.field, text);
 }
 
 void FormModel::correctNumberFields()
