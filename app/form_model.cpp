@@ -1,6 +1,5 @@
 #include "form_model.h"
 
-#include "calc/errors.h"
 #include "form_services.h"
 #include "number_conventions.h"
 #include "year_series_listener.h"
