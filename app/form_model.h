@@ -62,6 +62,8 @@ public:
     // The chart's current points (those of the latest run that reached the
     // series, complete or not).
     const std::vector<fundorix::calc::YearValues>& yearValues() const { return m_yearValues; }
+    // The field texts and years as the recompute reads them.
+    fundorix::calc::SimulationInputs simulationInputs() const;
 
     FormServices& services() const { return m_services; }
     void setYearSeriesListener(YearSeriesListener* listener) { m_listener = listener; }
@@ -77,7 +79,6 @@ private:
     void correctNumberFields();
     void applyResult(const fundorix::calc::SimulationResult& result);
     void notifyListener(const fundorix::calc::SimulationResult& result);
-    fundorix::calc::SimulationInputs simulationInputs() const;
 
     FormServices& m_services;
     YearSeriesListener* m_listener = nullptr;
