@@ -1,7 +1,7 @@
-// Benchmarks of the calculation module (issue item 6):
+// Benchmarks of the calculation module:
 //   - the simulation core, 100 years "monatlich" with 99 extra payments,
 //     beside a bare loop of the same arithmetic as its floor;
-//   - each search: the three examples of spec Part 1.2 and a payout over
+//   - each search: the three worked examples and a payout over
 //     100 years, driven through a minimal stand-in for the form model (a
 //     trial write runs the simulation when the text changes).
 #include "calc/simulation.h"
@@ -89,7 +89,7 @@ void BM_SimulationCoreFloor_BareLoop(benchmark::State& st)
 BENCHMARK(BM_SimulationCoreFloor_BareLoop)->Unit(benchmark::kMicrosecond);
 
 // The floor of the floor: the monthly loop in plain double arithmetic
-// (not what the specification prescribes; shows the cost of extended
+// (not what the calculation prescribes; shows the cost of extended
 // precision with a rounding to double after every formula).
 void BM_SimulationCoreFloor_DoubleOnly(benchmark::State& st)
 {
@@ -200,7 +200,7 @@ void BM_Search_Payout_100YearsMonthly(benchmark::State& st)
 BENCHMARK(BM_Search_Payout_100YearsMonthly)->Unit(benchmark::kMillisecond);
 
 // The same 100-year payout with every trial written (no fast-forward), for
-// comparison: the specification's search needs 84 204 trials here.
+// comparison: the plain search needs 84 204 trials here.
 void BM_Search_Payout_100Years_EveryTrialWritten(benchmark::State& st)
 {
     runSearch(st, hundredYears(kModeYearly), SolverOperation::Payout, 0, false);

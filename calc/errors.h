@@ -1,5 +1,5 @@
 // Failures of the calculation module, carrying the system's own German texts
-// (spec Part 2.1 "Failure handling"; ARCHITECTURE.md design 7).
+// (raised as exceptions and shown at the user action's boundary).
 #pragma once
 
 #include <stdexcept>
@@ -32,8 +32,8 @@ public:
 
 /// An arithmetic failure of the extended-precision evaluation: a result too
 /// large for a double, a value too large to round to a 64-bit integer (whole
-/// cents), a division by zero. Inside the recompute it is swallowed (Part 1.1);
-/// inside a target search it reaches the standard error box (Part 1.2).
+/// cents), a division by zero. Inside the recompute it is swallowed;
+/// inside a target search it reaches the standard error box.
 class ArithmeticError : public std::runtime_error {
 public:
     enum class Kind {

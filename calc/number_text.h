@@ -1,5 +1,4 @@
-// Number parsing and the number texts of the whole system (spec Part 2.1,
-// "Number and date text conventions"): decimal comma, no thousands separator in
+// Number parsing and the number texts of the whole system: decimal comma, no thousands separator in
 // input, amounts rounded half to even to whole cents.
 //
 // Everything here is independent of the process locale (Qt sets LC_NUMERIC from
@@ -43,24 +42,24 @@ std::int32_t parseWholeNumber(std::string_view text);
 std::optional<std::int32_t> tryParseWholeNumber(std::string_view text) noexcept;
 
 /// Replaces the first '.' of the text (only the first) by ','. Used for the
-/// target text of the searches (Part 1.2 step 2) and for the recompute's
-/// correction of the five number fields (Part 1.1 step 2, one point per write).
+/// target text of the searches and for the recompute's correction of the five
+/// number fields (one point per write).
 std::string replaceFirstPoint(std::string text);
 
 // ----------------------------------------------------- extended precision
 
 /// Stores an extended-precision result into a double, as every assignment of
-/// the specification does (round to nearest). Throws ArithmeticError(Overflow)
+/// the calculation does (round to nearest). Throws ArithmeticError(Overflow)
 /// when the value is beyond the range of double, and
 /// ArithmeticError(InvalidOperation) when it is not a number.
 double storeDouble(long double value);
 
 /// Rounds half to even to a 64-bit integer (the original's Round()).
 /// Throws ArithmeticError(InvalidOperation) when the result does not fit
-/// (the "too large to round" failure of Part 1.1) or the value is not a number.
+/// (the recompute's "too large to round" failure) or the value is not a number.
 std::int64_t roundHalfEven(long double value);
 
-/// Rounding to whole cents as the specification uses it everywhere:
+/// Rounding to whole cents as the whole system uses it:
 /// roundHalfEven(value * 100) / 100, evaluated in extended precision
 /// (value * 100 is exact for any double value).
 /// Throws ArithmeticError(InvalidOperation) when value * 100 is beyond 64 bits.

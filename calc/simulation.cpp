@@ -10,7 +10,7 @@ namespace fundorix::calc {
 
 namespace {
 
-    // Every formula of Part 1.1 is evaluated in extended precision; the first
+    // Every formula of the recompute is evaluated in extended precision; the first
     // operand is widened so that the whole expression is, and the result is
     // stored into a double with storeDouble (which fails on overflow as the
     // original's floating-point unit did).

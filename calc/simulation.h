@@ -1,4 +1,4 @@
-// The savings simulation of spec Part 1.1 (the recompute `TrackBar1Change`),
+// The savings simulation (the recompute `TrackBar1Change`),
 // as a pure function: field texts and grid cells in, per-year chart values,
 // state numbers and the texts of the result labels and hints out.
 //
@@ -47,8 +47,8 @@ struct SimulationInputs {
 /// 1 "Monat", 2 "Betrag"; columns 0 (headings, never read) to 99.
 using GridCells = std::array<std::array<std::string, 100>, 3>;
 
-/// The numbers the main window keeps between runs (Part 1.1 "State kept in the
-/// window object"), all IEEE double. A failed run leaves the ones it had not
+/// The numbers the main window keeps between runs (the state kept in the
+/// window object), all IEEE double. A failed run leaves the ones it had not
 /// reached yet at their previous values, so simulate() takes the previous
 /// state as input.
 struct SimulationState {
@@ -90,7 +90,7 @@ struct ResultTexts {
     std::optional<std::string> sparenHint; ///< hint of Sparen ("600 im Jahr")
 };
 
-/// Where a run failed: the step number of Part 1.1's recompute.
+/// Where a run failed: the step number of the recompute.
 enum class FailureStep {
     None = 0, ///< the run completed
     Rates = 4, ///< Rendite or Dividente did not parse / overflowed: chart untouched
@@ -129,7 +129,7 @@ struct SimulationResult {
 };
 
 /// Runs steps 3 to 11 of the recompute. Never throws (every failure of the
-/// run is reported in the result as the specification's failure handling
+/// run is reported in the result as the recompute's failure handling
 /// prescribes) apart from std::bad_alloc.
 SimulationResult simulate(
     const SimulationInputs& inputs, const GridCells& grid, const SimulationState& previous = SimulationState {});

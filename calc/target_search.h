@@ -1,4 +1,4 @@
-// The common search of spec Part 1.2 (target solvers), driven by a callback.
+// The common search of the target solvers, driven by a callback.
 //
 // The caller owns the dialog (input box), the busy cursor and the field
 // writes; this module owns the arithmetic: the first trial base, the step that
@@ -83,7 +83,7 @@ struct SearchSetup {
 /// text (the same text runs nothing), and return Depotwert afterwards.
 using TrialFunction = std::function<double(const std::string& text)>;
 
-/// The bound of the search (the specification leaves the search unbounded).
+/// The bound of the search (without it some inputs would make the search run forever).
 /// The search ends after maxTrials trials or when maxDuration has passed,
 /// whichever comes first; it also ends as soon as it is provably stuck (its
 /// whole state repeats, so it could never reach the target).
@@ -108,7 +108,7 @@ struct SearchResult {
     double closestDepotwert = 0; ///< Depotwert of the kept trial (diagnostics, benchmarks)
 };
 
-/// Runs the common search of Part 1.2 steps 3 to 5 (the final field writes are
+/// Runs the common search, steps 3 to 5 (the final field writes are
 /// the caller's, see above). Throws ConversionError when AnlageSumme (where it
 /// is used) or the searched field does not parse at set-up (no trial made), and
 /// ArithmeticError when a value is too large to round to cents (the stop

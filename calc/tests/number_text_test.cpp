@@ -1,5 +1,5 @@
-// Number parsing and number texts (spec Part 2.1 "Number texts used
-// throughout", Part 1.1 step 10 and 11, Part 1.2 step 2).
+// Number parsing and the number texts used throughout: field texts, result
+// labels, hints and search targets.
 #include "calc/number_text.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// The savings simulation (spec Part 1.1): the worked examples, the failure
+// The savings simulation: the worked examples, the failure
 // behaviour and a few closed forms as an independent check.
 #include "calc/number_text.h"
 #include "calc/simulation.h"

@@ -1,4 +1,4 @@
-// The common search of spec Part 1.2, driven through a small stand-in for the
+// The common search of the target solvers, driven through a small stand-in for the
 // form model: a trial write runs the simulation only when the text changes.
 #include "calc/number_text.h"
 #include "calc/simulation.h"
