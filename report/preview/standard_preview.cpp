@@ -112,17 +112,17 @@ void TBVStandardPreview::buildToolBar()
     bar->setMovable(false);
     bar->setFixedHeight(30);
     bar->setIconSize(QSize(GlyphSize, GlyphSize));
-    for (const ButtonSpec& spec : ToolBarButtons) {
-        if (!spec.name) {
+    for (const ButtonSpec& entry : ToolBarButtons) {
+        if (!entry.name) {
             auto* spacer = new QWidget;
-            spacer->setObjectName(QString::fromLatin1(spec.hint));
+            spacer->setObjectName(QString::fromLatin1(entry.hint));
             spacer->setFixedWidth(SeparatorWidth);
             bar->addWidget(spacer);
             continue;
         }
-        QAction* button = bar->addAction(QIcon(previewGlyph(spec.glyph)), QString::fromLatin1(spec.hint));
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setToolTip(QString::fromLatin1(spec.hint));
+        QAction* button = bar->addAction(QIcon(previewGlyph(entry.glyph)), QString::fromLatin1(entry.hint));
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setToolTip(QString::fromLatin1(entry.hint));
         bar->widgetForAction(button)->setFixedWidth(ButtonWidth);
     }
     m_exitButton = new QToolButton;
