@@ -6,7 +6,9 @@ namespace {
 
 constexpr int colourBytes = 4;
 
-QString invalidTypeText(const QString& name) { return QStringLiteral("Ungültiger Datentyp für '%1'").arg(name); }
+// The text ends in a quote, which the error box's full-stop rule would leave
+// bare, so it carries its full stop itself.
+QString invalidTypeText(const QString& name) { return QStringLiteral("Ungültiger Datentyp für '%1'.").arg(name); }
 
 QString writeFailureText(const QString& file)
 {

@@ -12,6 +12,8 @@ int main(int argc, char** argv)
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     const QString settingsPath = settingsFilePath(QApplication::applicationDirPath(), QApplication::arguments().mid(1));
     TAnlageRech window(settingsPath);
+    QApplication::setWindowIcon(window.windowIcon());
+    // Closing the window (after it has stored the chart colours) ends the program.
     window.show();
     return app.exec();
 }

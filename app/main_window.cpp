@@ -1,15 +1,20 @@
 #include "main_window.h"
 
+#include "chart_view.h"
+#include "colour_store.h"
 #include "error_box.h"
 #include "form_label.h"
 #include "form_startup.h"
 #include "info_page.h"
+#include "information.h"
 #include "number_conventions.h"
 #include "plan_page.h"
+#include "program_pictures.h"
 #include "settings_file.h"
 #include "string_grid.h"
 #include "up_down.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -41,14 +46,39 @@ TAnlageRech::TAnlageRech(const QString& settingsPath, QWidget* parent)
     applyNumberConventions();
     setObjectName(QStringLiteral("AnlageRech"));
     setWindowTitle(QStringLiteral("Wendlich's Fundorix  V2.0"));
+    setWindowIcon(programIcon());
     setFont(windowFont());
+    m_form.setYearSeriesListener(&m_chart);
     buildPages();
     buildMenus();
     connectFields();
     connectSpinners();
     connectResults();
-    loadStartupInputs(m_form, m_settingsPath);
+
+    if (readSeriesColours()) {
+        loadStartupInputs(m_form, m_settingsPath);
+    } else {
+        // An unusable stored colour ends the creation steps before the grid
+        // headings and the settings file; the window still shows the plan
+        // computed from its defaults.
+        for (int row = 0; row < ExtraGrid::rowCount; ++row)
+            m_form.setGridCell(row, 0, QString());
+        m_form.recompute();
+    }
     setGeometry(320, 200, clientWidth, clientHeight + menuBar()->sizeHint().height());
+}
+
+bool TAnlageRech::readSeriesColours()
+{
+    const StoredColours stored = ColourStore().read();
+    for (int number = 1; number <= 4; ++number) {
+        if (const std::optional<TColor> colour = stored.colours[number - 1])
+            m_chart.setSeriesColour(number, *colour);
+    }
+    if (stored.failure.isEmpty())
+        return true;
+    m_services.showError(stored.failure);
+    return false;
 }
 
 void TAnlageRech::buildPages()
@@ -63,27 +93,37 @@ void TAnlageRech::buildPages()
 
     m_plan = new PlanPage;
     m_pages->addTab(m_plan, QStringLiteral("Plan"));
-    m_diagrammPage = new QWidget;
-    m_diagrammPage->setObjectName(QStringLiteral("Diagramm"));
-    m_pages->addTab(m_diagrammPage, QStringLiteral("Diagramm"));
+    buildChartPage();
     m_pages->addTab(new StringGrid(m_form), QStringLiteral("Ein- und Abgänge"));
     m_pages->addTab(new InfoPage, QStringLiteral("Info"));
     m_pages->setCurrentIndex(0);
+}
 
+void TAnlageRech::buildChartPage()
+{
+    m_diagrammPage = new QWidget;
+    m_diagrammPage->setObjectName(QStringLiteral("Diagramm"));
+    m_pages->addTab(m_diagrammPage, QStringLiteral("Diagramm"));
+    auto* layout = new QVBoxLayout(m_diagrammPage);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_chartView = new ChartView(m_chart.chart(), m_diagrammPage);
+    layout->addWidget(m_chartView);
+
+    // The popup menu's only item has no action.
     m_popupMenu = new QMenu(this);
     m_popupMenu->setObjectName(QStringLiteral("PopupMenu1"));
     m_popupMenu->addAction(QStringLiteral("Diagrammeigenscften"))
         ->setObjectName(QStringLiteral("Diagrammeigenscften1"));
-    m_diagrammPage->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_diagrammPage, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint& pos) { m_popupMenu->popup(m_diagrammPage->mapToGlobal(pos)); });
+    m_chartView->setPopupMenu(m_popupMenu);
 }
 
 void TAnlageRech::buildMenus()
 {
     QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
     info->setObjectName(QStringLiteral("Info2"));
-    info->addAction(QStringLiteral("Fundo&rix"))->setObjectName(QStringLiteral("Info1"));
+    QAction* about = info->addAction(QStringLiteral("Fundo&rix"));
+    about->setObjectName(QStringLiteral("Info1"));
+    connect(about, &QAction::triggered, this, &TAnlageRech::Info1Click);
     menuBar()->addMenu(QStringLiteral("&Diagramm"))->setObjectName(QStringLiteral("Diagramm1"));
     QMenu* print = menuBar()->addMenu(QStringLiteral("D&rucken"));
     print->setObjectName(QStringLiteral("Drucken1"));
@@ -173,4 +213,15 @@ void TAnlageRech::BitBtn1Click()
     if (!failure.isEmpty())
         showStandardErrorBox(this, failure);
     close();
+}
+
+void TAnlageRech::Info1Click() { showInformationWindow(this); }
+
+void TAnlageRech::closeEvent(QCloseEvent* event)
+{
+    // A refused write is reported, but the user still gets out.
+    const QString failure = ColourStore().write(m_chart.seriesColours());
+    if (!failure.isEmpty())
+        m_services.showError(failure);
+    event->accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart_binding.h"
 #include "dialog_services.h"
 #include "form_fields.h"
 #include "form_model.h"
@@ -7,6 +8,7 @@
 
 #include <QMainWindow>
 
+class ChartView;
 class PlanPage;
 class QMenu;
 class QTabWidget;
@@ -18,22 +20,33 @@ class QTabWidget;
 class TAnlageRech : public QMainWindow {
     Q_OBJECT
 public:
-    // Reads the settings file at `settingsPath` (if it exists) and shows the
-    // plan computed from it; "&Beenden" writes it back there.
+    // FormCreate: reads the chart colours from the per-user store, then the
+    // settings file at `settingsPath` (if it exists), and shows the plan
+    // computed from it; "&Beenden" writes the settings file back there.
     explicit TAnlageRech(const QString& settingsPath, QWidget* parent = nullptr);
 
     FormModel& form() { return m_form; }
     TargetSolvers& solvers() { return m_solvers; }
-    // The page "Diagramm", where the chart goes.
+    // Chart1, refilled by every recompute; the printed plans render it.
+    ChartBinding& chart() { return m_chart; }
+    // The page "Diagramm", which the chart fills.
     QWidget* diagrammPage() const { return m_diagrammPage; }
     QMenu* chartPopupMenu() const { return m_popupMenu; }
 
 public slots:
     // "&Beenden": writes the settings file, then closes the window.
     void BitBtn1Click();
+    // "Fundo&rix" in the menu "&Info": the information window.
+    void Info1Click();
+
+protected:
+    // FormClose: every way of closing stores the chart colours; no question.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool readSeriesColours();
     void buildPages();
+    void buildChartPage();
     void buildMenus();
     void connectFields();
     void connectSpinners();
@@ -43,11 +56,14 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     DialogServices m_services;
+    // Declared before the form, which feeds it on every recompute.
+    ChartBinding m_chart;
     FormModel m_form;
     TargetSolvers m_solvers;
     QString m_settingsPath;
     QTabWidget* m_pages = nullptr;
     PlanPage* m_plan = nullptr;
     QWidget* m_diagrammPage = nullptr;
+    ChartView* m_chartView = nullptr;
     QMenu* m_popupMenu = nullptr;
 };

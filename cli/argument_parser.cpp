@@ -6,7 +6,8 @@ ParsedArguments parseArguments(
     ParsedArguments parsed;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
-        if (!argument.startsWith(QLatin1String("--")) || argument == QLatin1String("--")) {
+        const bool shortOption = valueOptions.contains(argument) || flagOptions.contains(argument);
+        if (!shortOption && (!argument.startsWith(QLatin1String("--")) || argument == QLatin1String("--"))) {
             parsed.positionals.append(argument);
             continue;
         }

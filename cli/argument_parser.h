@@ -7,6 +7,7 @@
 // Splits a command's arguments into options and positional arguments.
 // Value options take the next argument ("--target 5000") or an attached one
 // ("--target=5000"), so a negative value is never mistaken for an option.
+// A single-dash option ("-o") counts only when it is listed exactly.
 struct ParsedArguments {
     QMap<QString, QString> values;
     QStringList flags;

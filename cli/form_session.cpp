@@ -31,9 +31,10 @@ QString resolveSettingsPath(const QString& argument)
 
 }
 
-FormSession::FormSession(const QString& settings)
+FormSession::FormSession(const QString& settings, YearSeriesListener* listener)
     : m_form(m_services)
 {
+    m_form.setYearSeriesListener(listener);
     if (settings.isEmpty()) {
         m_form.recompute();
         return;

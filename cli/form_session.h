@@ -26,8 +26,9 @@ public:
 // file, then the final recompute.
 class FormSession {
 public:
-    // `settings` is the SETTINGS argument, or empty for the defaults.
-    explicit FormSession(const QString& settings);
+    // `settings` is the SETTINGS argument, or empty for the defaults. A
+    // listener (the chart) follows every recompute from the first one on.
+    explicit FormSession(const QString& settings, YearSeriesListener* listener = nullptr);
 
     FormModel& form() { return m_form; }
     CliServices& services() { return m_services; }

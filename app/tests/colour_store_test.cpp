@@ -81,7 +81,7 @@ TEST_F(ColourStoreTest, ReadingStopsAtTheFirstValueOfTheWrongType)
     putValue("Series2Farbe", QStringLiteral("grün"));
     putValue("Series3Farbe", encodeStoredColour(clYellow));
     const StoredColours stored = ColourStore().read();
-    EXPECT_EQ(stored.failure, QStringLiteral("Ungültiger Datentyp für 'Series2Farbe'"));
+    EXPECT_EQ(stored.failure, QStringLiteral("Ungültiger Datentyp für 'Series2Farbe'."));
     EXPECT_EQ(stored.colours[0], clGray);
     EXPECT_FALSE(stored.colours[2]);
 }
@@ -89,7 +89,7 @@ TEST_F(ColourStoreTest, ReadingStopsAtTheFirstValueOfTheWrongType)
 TEST_F(ColourStoreTest, LongerBinaryValueIsTheWrongType)
 {
     putValue("Series4Farbe", QByteArray::fromHex("ff00000000"));
-    EXPECT_EQ(ColourStore().read().failure, QStringLiteral("Ungültiger Datentyp für 'Series4Farbe'"));
+    EXPECT_EQ(ColourStore().read().failure, QStringLiteral("Ungültiger Datentyp für 'Series4Farbe'."));
 }
 
 TEST_F(ColourStoreTest, RefusedWriteIsReported)

@@ -4,14 +4,36 @@
 #include <QTemporaryDir>
 
 // Points the per-user settings store at a fresh private folder for the
-// lifetime of the object, so tests never touch the user's own colours.
+// lifetime of the object, so tests never touch the user's own colours. The
+// folder in force before is restored afterwards.
 class PrivateSettingsStore {
 public:
-    PrivateSettingsStore() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path()); }
+    PrivateSettingsStore()
+        : m_previous(current())
+    {
+        point(m_dir.path());
+    }
+    ~PrivateSettingsStore() { point(m_previous); }
+    PrivateSettingsStore(const PrivateSettingsStore&) = delete;
+    PrivateSettingsStore& operator=(const PrivateSettingsStore&) = delete;
+
     QString path() const { return m_dir.path(); }
-    // The store as the program opens it, positioned at the colour key.
+    // Positions `settings` at the colour key.
     static void openKey(QSettings& settings) { settings.beginGroup(QStringLiteral("SOFTWARE/Wendlich/Fundorix")); }
 
 private:
+    static QString& current()
+    {
+        static QString path;
+        return path;
+    }
+    static void point(const QString& path)
+    {
+        current() = path;
+        if (!path.isEmpty())
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+    }
+
     QTemporaryDir m_dir;
+    QString m_previous;
 };

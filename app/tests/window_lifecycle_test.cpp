@@ -103,6 +103,7 @@ protected:
 
 TEST_F(WindowLifecycleTest, FirstStartDrawsTheDesignColoursAndCloseStoresThem)
 {
+    writeSettings(settingsWithPayment);
     open();
     EXPECT_EQ(window->chart().seriesColours(), (std::array<TColor, 4> { clBlue, clGreen, clRed, clPurple }));
     ChartView* view = chartView();
@@ -138,7 +139,7 @@ TEST_F(WindowLifecycleTest, BadStoredValueIsReportedAndTheWindowOpensWithItsDefa
     const auto box = closeNextMessageBox();
     open();
     EXPECT_EQ(box->caption, QStringLiteral("Fundorix"));
-    EXPECT_EQ(box->text, QStringLiteral("Ungültiger Datentyp für 'Series1Farbe'."));
+    EXPECT_EQ(box->text.toStdString(), "Ungültiger Datentyp für 'Series1Farbe'.");
     // The settings file was not read: default years, no extra payment.
     EXPECT_EQ(window->form().fieldText(Field::Jahre), QStringLiteral("10"));
     EXPECT_EQ(window->form().gridCell(0, 1), QString());
