@@ -1,0 +1,136 @@
+#include "report/preview/report_preview.h"
+
+#include "report/engine/paper.h"
+#include "report/engine/printer_adapter.h"
+#include "report/engine/report.h"
+#include "report/preview/standard_preview.h"
+#include "report/store/printer.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+ReportPreview::ReportPreview(TBVReport& report)
+    : m_report(report)
+{
+}
+
+// Open windows name this object as their owner: they go first.
+ReportPreview::~ReportPreview()
+{
+    for (ShownPreview& shown : m_shown)
+        delete shown.window.data();
+}
+
+void ReportPreview::Preview()
+{
+    QCoreApplication::processEvents();
+    if (!m_report.Idle())
+        return;
+    auto owned = std::make_unique<TBVPrinter>();
+    TBVPrinter& printer = *owned;
+    PagePrinterAdapter(printer).applyPageSetup(m_report.Page());
+    printer.SetTitle(m_report.ReportTitle);
+    m_shown.push_back({ nullptr, std::move(owned) });
+    const QPointer<TBVStandardPreview> window = showWindow(printer);
+    m_shown.back().window = window;
+
+    try {
+        generateInto(printer, window);
+    } catch (...) {
+        if (m_report.CancelRequested())
+            release(&printer);
+        throw;
+    }
+    // The window was closed before the run had begun its pages.
+    if (m_report.CancelRequested()) {
+        release(&printer);
+        return;
+    }
+    TBVStandardPreview::WaitUntilClosed(window);
+}
+
+TBVStandardPreview* ReportPreview::showWindow(TBVPrinter& printer)
+{
+    auto* window = new TBVStandardPreview(&printer, this);
+    // The window's own signal says which of the report's windows closed.
+    QObject::connect(window, &TBVStandardPreview::closed, window, [this, closing = &printer] {
+        if (closing == m_generating)
+            m_report.Cancel();
+        else
+            release(closing);
+    });
+    if (m_windowCreated)
+        m_windowCreated(*window);
+    window->show();
+    return window;
+}
+
+void ReportPreview::generateInto(TBVPrinter& printer, TBVStandardPreview* window)
+{
+    const QPointer<TBVStandardPreview> shown(window);
+    const auto ended = [&] {
+        m_report.setEventPump({});
+        m_generating = nullptr;
+        if (shown)
+            shown->GenerationEnded();
+    };
+    // Events are handled between pages, so page 1 shows while later pages
+    // are made; nothing else pumps events through this report.
+    m_generating = &printer;
+    m_report.setEventPump([] { QCoreApplication::processEvents(); });
+    try {
+        m_report.generate(printer);
+    } catch (...) {
+        ended();
+        throw;
+    }
+    printer.SetStoredPagesFinal(true);
+    ended();
+    if (m_report.AfterPreview)
+        m_report.AfterPreview(m_report);
+}
+
+void ReportPreview::release(TBVPrinter* printer)
+{
+    const auto found = std::find_if(m_shown.begin(), m_shown.end(),
+        [printer](const ShownPreview& shown) { return shown.printer.get() == printer; });
+    if (found != m_shown.end())
+        m_shown.erase(found);
+}
+
+TBVPrinter* ReportPreview::printer() const { return m_shown.empty() ? nullptr : m_shown.back().printer.get(); }
+
+TBVPreviewSettings ReportPreview::PreviewSettings() const
+{
+    TBVPreviewSettings settings = m_settings;
+    settings.reportTitle = m_report.ReportTitle;
+    settings.zoom = m_report.Zoom();
+    settings.orientation = m_report.Page().Orientation();
+    return settings;
+}
+
+bool ReportPreview::AllowPreviewCommand(TBVPreviewCommand) { return true; }
+
+// The export runs with a page printer of its own, so the pages on show stay.
+void ReportPreview::ExportToFilter(TBVExportFilter& filter)
+{
+    TBVPrinter exportPrinter;
+    m_report.ExportToFilter(filter, exportPrinter);
+}
+
+// The program's reports have no records to stop.
+void ReportPreview::StopTakingRecords() { }
+
+void ReportPreview::ApplyLoadedPageSetup(TBVOrientation orientation, int paperSize)
+{
+    m_report.Page().setOrientation(orientation);
+    // A custom size in a file carries dimensions the report's page would not
+    // get from the code alone: keep the report's paper then.
+    const auto paper = static_cast<TBVPaperSize>(paperSize);
+    if (paperSize >= 0 && paperSize <= static_cast<int>(TBVPaperSize::Custom) && paperDimensions(paper))
+        m_report.Page().setPaperSize(paper);
+}
+
+// Closing is handled per window through its closed signal, which says which
+// of the report's windows it was.
+void ReportPreview::PreviewClosed() { }

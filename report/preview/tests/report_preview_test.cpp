@@ -1,0 +1,182 @@
+#include "export/filter.h"
+#include "report/engine/label.h"
+#include "report/engine/memo.h"
+#include "report/engine/report.h"
+#include "report/preview/preview.h"
+#include "report/preview/report_preview.h"
+#include "report/preview/standard_preview.h"
+#include "report/store/printer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A report of a heading and a memo that continues over as many pages as
+// its lines need.
+struct MemoReport {
+    TBVReport report;
+
+    explicit MemoReport(int lines)
+    {
+        report.setUnits(TBVUnit::MM);
+        report.Page().setPaperSize(TBVPaperSize::A4);
+        report.PrintIfEmpty = true;
+        report.ReportTitle = "Anlageentwicklung";
+        TBVBand& detail = report.addBand(TBVBandType::rbDetail);
+        detail.Size().setValue(TBVBandSize::Height, 216.69L);
+        detail.add<TBVLabel>("Titel").setCaption("Entwicklung");
+        auto& memo = detail.add<TBVMemo>("BVMemo1");
+        memo.Size().setValue(TBVPrintableSize::Top, 20);
+        memo.Size().setValue(TBVPrintableSize::Height, 4.5L);
+        memo.AutoStretch = true;
+        QStringList text;
+        for (int i = 1; i <= lines; ++i)
+            text << QString("Zeile %1").arg(i);
+        memo.setLines(text);
+    }
+};
+
+// Runs `step` on the preview window once the report has been generated.
+void onceGenerated(ReportPreview& preview, const TBVReport& report, std::function<void(TBVStandardPreview&)> step)
+{
+    preview.setWindowCreated([&report, step](TBVStandardPreview& window) {
+        auto* poll = new QTimer(&window);
+        QObject::connect(poll, &QTimer::timeout, &window, [&report, &window, poll, step] {
+            if (!report.Idle())
+                return;
+            poll->stop();
+            step(window);
+        });
+        poll->start(5);
+    });
+}
+
+class CountingFilter : public TBVExportFilter {
+public:
+    CountingFilter()
+        : TBVExportFilter("counted.txt")
+    {
+    }
+    void BeginPage() override { ++pages; }
+    void ExportText(
+        long double, long double, const TBVExportFont&, const QColor&, TBVExportAlignment, const QString& text) override
+    {
+        texts << text;
+    }
+    int pages = 0;
+    QStringList texts;
+};
+
+TEST(ReportPreview, ShowsTheGeneratedPagesAndReturnsWhenTheWindowCloses)
+{
+    MemoReport plan(300);
+    ReportPreview preview(plan.report);
+    int pagesSeen = 0;
+    QString caption;
+    QString status;
+    bool pictureShown = false;
+    onceGenerated(preview, plan.report, [&](TBVStandardPreview& window) {
+        pagesSeen = preview.printer()->PageCount();
+        caption = window.windowTitle();
+        status = window.statusPanel(1)->text();
+        pictureShown = window.preview()->hasPagePicture();
+        window.close();
+    });
+    preview.Preview();
+
+    EXPECT_GT(pagesSeen, 1);
+    EXPECT_EQ(caption, "Report Preview : Anlageentwicklung");
+    EXPECT_EQ(status, QString("Page 1 of %1").arg(pagesSeen));
+    EXPECT_TRUE(pictureShown);
+    // The page printer goes with its window.
+    EXPECT_EQ(preview.printer(), nullptr);
+    EXPECT_TRUE(plan.report.Idle());
+}
+
+TEST(ReportPreview, ExportFromTheWindowGeneratesAgainWithoutTouchingThePagesOnShow)
+{
+    MemoReport plan(300);
+    ReportPreview preview(plan.report);
+    CountingFilter filter;
+    int pagesBefore = 0;
+    int pagesAfter = 0;
+    onceGenerated(preview, plan.report, [&](TBVStandardPreview& window) {
+        pagesBefore = preview.printer()->PageCount();
+        preview.ExportToFilter(filter);
+        pagesAfter = preview.printer()->PageCount();
+        window.close();
+    });
+    preview.Preview();
+
+    EXPECT_EQ(filter.pages, pagesBefore);
+    EXPECT_EQ(pagesAfter, pagesBefore);
+    EXPECT_TRUE(filter.texts.contains("Zeile 300"));
+}
+
+TEST(ReportPreview, RefusedRunStillEndsInTheWindowAndReturnsOnClose)
+{
+    MemoReport plan(3);
+    plan.report.BeforePrint = [](TBVReport&, bool& printReport) { printReport = false; };
+    ReportPreview preview(plan.report);
+    int pages = -1;
+    onceGenerated(preview, plan.report, [&](TBVStandardPreview& window) {
+        pages = preview.printer()->PageCount();
+        window.close();
+    });
+    preview.Preview();
+    EXPECT_EQ(pages, 0);
+    EXPECT_EQ(preview.printer(), nullptr);
+}
+
+TEST(ReportPreview, APreviewAskedForWhileTheReportGeneratesDoesNothing)
+{
+    MemoReport plan(3);
+    ReportPreview preview(plan.report);
+    int windowsMade = 0;
+    plan.report.BeforePrint = [&](TBVReport&, bool&) { preview.Preview(); };
+    preview.setWindowCreated([&](TBVStandardPreview& window) {
+        ++windowsMade;
+        QTimer::singleShot(0, &window, &QWidget::close);
+    });
+    preview.Preview();
+    EXPECT_EQ(windowsMade, 1);
+}
+
+TEST(ReportPreview, WindowClosedBeforeThePagesBeginCancelsTheRun)
+{
+    MemoReport plan(3);
+    ReportPreview preview(plan.report);
+    TBVStandardPreview* shown = nullptr;
+    preview.setWindowCreated([&](TBVStandardPreview& window) { shown = &window; });
+    plan.report.BeforePrint = [&](TBVReport&, bool&) { shown->close(); };
+    preview.Preview();
+    EXPECT_TRUE(plan.report.CancelRequested());
+    EXPECT_EQ(preview.printer(), nullptr);
+}
+
+TEST(ReportPreview, SettingsComeFromTheReportAndTheLoadedFileSetsItsPage)
+{
+    MemoReport plan(3);
+    plan.report.setZoom(80);
+    ReportPreview preview(plan.report);
+    preview.settings().initialZoom = TBVZoomState::bvZoomToWidth;
+    const TBVPreviewSettings settings = preview.PreviewSettings();
+    EXPECT_EQ(settings.reportTitle, "Anlageentwicklung");
+    EXPECT_EQ(settings.zoom, 80);
+    EXPECT_EQ(settings.initialZoom, TBVZoomState::bvZoomToWidth);
+
+    preview.ApplyLoadedPageSetup(TBVOrientation::Landscape, static_cast<int>(TBVPaperSize::A5));
+    EXPECT_EQ(plan.report.Page().Orientation(), TBVOrientation::Landscape);
+    EXPECT_EQ(plan.report.Page().PaperSize(), TBVPaperSize::A5);
+    // A custom size or a code out of range keeps the report's paper.
+    preview.ApplyLoadedPageSetup(TBVOrientation::Portrait, static_cast<int>(TBVPaperSize::Custom));
+    preview.ApplyLoadedPageSetup(TBVOrientation::Portrait, 4711);
+    EXPECT_EQ(plan.report.Page().PaperSize(), TBVPaperSize::A5);
+}
+
+}
