@@ -1,5 +1,4 @@
 #include "information.h"
-#include "program_pictures.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -37,15 +36,6 @@ TEST(InformationWindow, ControlsSitWhereTheWindowIsDesigned)
     EXPECT_TRUE(information.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->isDefault());
 }
 
-TEST(InformationWindow, MenuTextsAreSetOnlyWhenShown)
-{
-    TInformation information;
-    EXPECT_EQ(information.findChild<QLabel*>(QStringLiteral("Version"))->text(), QString());
-    information.setProgramTexts(QStringLiteral("Fundorix"), QStringLiteral("x"), QStringLiteral("2.0"));
-    EXPECT_EQ(information.findChild<QLabel*>(QStringLiteral("Version"))->text(), QStringLiteral("2.0"));
-    EXPECT_EQ(information.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Fundorix"));
-}
-
 TEST(InformationWindow, IsSizedToItsContents)
 {
     TInformation information;
@@ -59,18 +49,6 @@ TEST(InformationWindow, IsSizedToItsContents)
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
         EXPECT_LE(label->geometry().right(), information.width() - 1) << name;
     }
-}
-
-TEST(ProgramPictures, HaveTheirDesignedSizes)
-{
-    const QImage logo = makerLogo();
-    EXPECT_EQ(logo.size(), QSize(200, 83));
-    int drawn = 0;
-    for (int y = 0; y < logo.height(); ++y)
-        for (int x = 0; x < logo.width(); ++x)
-            drawn += logo.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
-    EXPECT_GT(drawn, 1000);
-    EXPECT_EQ(programIconImage().size(), QSize(32, 32));
 }
 
 }

@@ -112,6 +112,8 @@ TEST_F(WindowLifecycleTest, FirstStartDrawsTheDesignColoursAndCloseStoresThem)
     for (QRgb wanted : { 0x0000FFu, 0x800080u, 0x008000u, 0xFF0000u, 0xFFFF00u })
         EXPECT_EQ(shown.count(wanted), 1u) << std::hex << wanted;
 
+    EXPECT_EQ(window->windowIcon().availableSizes().value(0), QSize(32, 32));
+
     EXPECT_FALSE(stored("Series1Farbe").isValid());
     window->close();
     EXPECT_EQ(stored("Series1Farbe").toByteArray(), QByteArray::fromHex("0000ff00"));
@@ -210,13 +212,6 @@ TEST_F(WindowLifecycleTest, ChartPageHoldsTheChartWithItsInertPopupMenu)
 
     window->findChild<QLineEdit*>(QStringLiteral("Jahre"))->setText(QStringLiteral("5"));
     EXPECT_EQ(window->chart().series().series5->PointCount(), 5);
-}
-
-TEST_F(WindowLifecycleTest, WindowCarriesTheProgramIcon)
-{
-    open();
-    EXPECT_FALSE(window->windowIcon().isNull());
-    EXPECT_EQ(window->windowIcon().availableSizes().value(0), QSize(32, 32));
 }
 
 TEST_F(WindowLifecycleTest, InformationWindowShowsTheProgramAndVersionAndGoesAwayOnOk)
