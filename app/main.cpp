@@ -1,5 +1,6 @@
 // fundorix: the savings calculator's window.
 #include "main_window.h"
+#include "print_menu.h"
 #include "settings_file.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@ int main(int argc, char** argv)
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     const QString settingsPath = settingsFilePath(QApplication::applicationDirPath(), QApplication::arguments().mid(1));
     TAnlageRech window(settingsPath);
+    // The report definitions of the printed plans, made once after the window.
+    PrintMenu printMenu(window);
     QApplication::setWindowIcon(window.windowIcon());
     // Closing the window (after it has stored the chart colours) ends the program.
     window.show();

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "form_plan_source.h"
+#include "plans/print_commands.h"
+#include "plans/report_plan_definition.h"
+#include "preview_output.h"
+
+#include <QObject>
+
+class TAnlageRech;
+
+// The print menu "D&rucken" of the main window: the two report definitions,
+// made once at start-up after the window and living as long as it, and the
+// four print commands on the menu's actions.
+class PrintMenu : public QObject {
+public:
+    explicit PrintMenu(TAnlageRech& window);
+    ~PrintMenu() override;
+
+    PrintCommands& commands() { return m_commands; }
+    TQEntwicklung& qEntwicklung() { return m_qEntwicklung; }
+    TTilgungsplan& tTilgungsplan() { return m_tTilgungsplan; }
+    PreviewOutput& output() { return m_output; }
+
+private:
+    void connectAction(TAnlageRech& window, const char* name, PlanOutcome (PrintCommands::*command)());
+    bool generating();
+
+    TQEntwicklung m_qEntwicklung;
+    TTilgungsplan m_tTilgungsplan;
+    FormPlanSource m_source;
+    PreviewOutput m_output;
+    PrintCommands m_commands;
+};

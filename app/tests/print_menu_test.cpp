@@ -1,0 +1,138 @@
+// The print menu in the real window, offscreen: a menu command opens the
+// report's preview and returns to the main window when it is closed.
+#include "main_window.h"
+#include "print_menu.h"
+#include "report/emf/emf_player.h"
+#include "report/preview/preview.h"
+#include "report/preview/report_preview.h"
+#include "report/preview/standard_preview.h"
+#include "report/store/printer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+// The pictures a page draws, as they reach the canvas.
+class PictureCanvas : public PageCanvas {
+public:
+    int dpiX() const override { return 96; }
+    int dpiY() const override { return 96; }
+    int textWidth(const PageFont&, const QString&) const override { return 0; }
+    int textHeight(const PageFont&, const QString&) const override { return 0; }
+    void fillRect(const PageRect&, const QColor&) override { }
+    void drawText(QPoint, const QString&, const PageFont&, TextAnchor, bool) override { }
+    void drawImage(const PageRect&, const QImage& image) override { pictures.push_back(image); }
+    void drawLine(QPoint, QPoint, const QColor&, int) override { }
+    void drawFrame(const PageRect&, const QColor&, int) override { }
+    void setClipRect(const PageRect&) override { }
+    void clearClip() override { }
+    std::vector<QImage> pictures;
+};
+
+TBVStandardPreview* openPreview()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* preview = qobject_cast<TBVStandardPreview*>(widget);
+        if (preview && preview->isVisible())
+            return preview;
+    }
+    return nullptr;
+}
+
+// Runs `step` on the preview once its pages are all there.
+void whenPreviewFinished(std::function<void(TBVStandardPreview&)> step)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, step] {
+        TBVStandardPreview* preview = openPreview();
+        TBVPrinter* printer = preview ? preview->preview()->printer() : nullptr;
+        if (!printer || printer->Status() != TBVPrinterStatus::Finished)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        step(*preview);
+    });
+    poll->start(10);
+}
+
+class PrintMenuTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    TAnlageRech window { dir.filePath("Fundorix.ini") };
+    PrintMenu menu { window };
+
+    void SetUp() override { window.show(); }
+    QAction* action(const char* name) { return window.findChild<QAction*>(name); }
+};
+
+TEST_F(PrintMenuTest, AnlageentwicklungShowsPageOneWithTheChartAndReturnsOnClose)
+{
+    QString caption;
+    QString status;
+    bool pageShown = false;
+    std::vector<QImage> pictures;
+    whenPreviewFinished([&](TBVStandardPreview& preview) {
+        caption = preview.windowTitle();
+        status = preview.statusPanel(1)->text();
+        pageShown = preview.preview()->hasPagePicture() && preview.preview()->PageNumber() == 1;
+        PictureCanvas canvas;
+        EmfPlayer(*preview.preview()->printer()->GetPage(1)).play(canvas);
+        pictures = canvas.pictures;
+        preview.close();
+    });
+    action("Anlageentwicklung1")->trigger();
+
+    EXPECT_EQ(caption, "Report Preview : Anlageentwicklung");
+    EXPECT_EQ(status, "Page 1 of 1");
+    EXPECT_TRUE(pageShown);
+    ASSERT_EQ(pictures.size(), 1u);
+    EXPECT_EQ(pictures[0].convertToFormat(QImage::Format_RGB32),
+        window.chart().render(QSize(600, 400)).convertToFormat(QImage::Format_RGB32));
+    // Back in the main window: no preview left, its page printer gone.
+    EXPECT_EQ(openPreview(), nullptr);
+    EXPECT_EQ(menu.output().previewOf(menu.qEntwicklung().BVReport1()).printer(), nullptr);
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(PrintMenuTest, SparplanShowsTheSavingsThenThePayoutPhase)
+{
+    QStringList titles;
+    const std::function<void(TBVStandardPreview&)> closeAndNote = [&](TBVStandardPreview& preview) {
+        titles << preview.windowTitle();
+        preview.close();
+        if (titles.size() == 1)
+            whenPreviewFinished(closeAndNote);
+    };
+    whenPreviewFinished(closeAndNote);
+    action("Sparplan1")->trigger();
+    EXPECT_EQ(titles, QStringList({ "Report Preview : Anlageentwicklung", "Report Preview : Kreditrechnung" }));
+    EXPECT_EQ(window.form().fieldText(Field::Sparen), "-388,97");
+}
+
+TEST_F(PrintMenuTest, PayoutCheckShowsItsMessageAndNoPreview)
+{
+    QString text;
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, &text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            text = box->text();
+            box->accept();
+        }
+    });
+    poll->start(10);
+    action("RentenplanAuszahlungsphase1")->trigger();
+    EXPECT_EQ(text, "Die mtl.Rate oder jährliche Anlage sollte negativ sein, da dies für Auszahlung steht!");
+    EXPECT_EQ(openPreview(), nullptr);
+}
+
+}
