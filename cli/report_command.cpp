@@ -1,0 +1,86 @@
+// fundorix-cli report: a printed plan, filled and generated exactly as the
+// print menu does it, written to files instead of shown in the preview.
+#include "argument_parser.h"
+#include "chart_binding.h"
+#include "command.h"
+#include "form_plan_source.h"
+#include "form_session.h"
+#include "plans/print_commands.h"
+#include "plans/report_plan_definition.h"
+#include "report_files.h"
+
+#include <map>
+
+namespace {
+
+using PrintCommand = PlanOutcome (PrintCommands::*)();
+
+const std::map<QString, PrintCommand> printCommands {
+    { QStringLiteral("anlage"), &PrintCommands::Anlageentwicklung1Click },
+    { QStringLiteral("darlehen"), &PrintCommands::Tilgungsplan1Click },
+    { QStringLiteral("rente"), &PrintCommands::RentenplanAuszahlungsphase1Click },
+    { QStringLiteral("sparplan"), &PrintCommands::SparplanmitanschlieenderAuszahlungber30Jahre1Click },
+};
+
+const std::map<QString, ReportFileFormat> fileFormats {
+    { QStringLiteral("bvp"), ReportFileFormat::StoredReport },
+    { QStringLiteral("png"), ReportFileFormat::Png },
+};
+
+struct ReportRequest {
+    PrintCommand command = nullptr;
+    ReportFileFormat format = ReportFileFormat::StoredReport;
+    QString output;
+    QString settings;
+};
+
+QString checkUsage(const ParsedArguments& parsed, ReportRequest& request)
+{
+    if (!parsed.error.isEmpty())
+        return parsed.error;
+    QStringList positionals = parsed.positionals;
+    if (positionals.isEmpty())
+        return QStringLiteral("report needs anlage, darlehen, rente or sparplan");
+    const QString plan = positionals.takeFirst();
+    const auto command = printCommands.find(plan);
+    if (command == printCommands.end())
+        return QStringLiteral("unknown plan '%1'").arg(plan);
+    request.command = command->second;
+    const QString formatName = parsed.values.value(QStringLiteral("--format"));
+    const auto format = fileFormats.find(formatName.toLower());
+    if (format == fileFormats.end())
+        return formatName.isEmpty() ? QStringLiteral("report needs --format bvp|png")
+                                    : QStringLiteral("unknown format '%1'").arg(formatName);
+    request.format = format->second;
+    request.output = parsed.values.value(QStringLiteral("-o"));
+    if (request.output.isEmpty())
+        return QStringLiteral("report needs -o FILE");
+    QString error;
+    takeSettingsArgument(positionals, request.settings, error);
+    return error;
+}
+
+int runReport(const QStringList& arguments)
+{
+    const ParsedArguments parsed = parseArguments(arguments, { QStringLiteral("--format"), QStringLiteral("-o") }, {});
+    ReportRequest request;
+    const QString error = checkUsage(parsed, request);
+    if (!error.isEmpty())
+        return usageError(error);
+
+    ChartBinding chart;
+    FormSession session(request.settings, &chart);
+    FormPlanSource source(session.form(), chart);
+    TQEntwicklung qEntwicklung;
+    TTilgungsplan tTilgungsplan;
+    ReportFileOutput output(request.format, request.output);
+    PrintCommands commands(source, qEntwicklung, tTilgungsplan, output);
+    const PlanOutcome outcome = (commands.*request.command)();
+    session.reportMessages();
+    return outcome == PlanOutcome::Shown ? exitSuccess : exitFailure;
+}
+
+const CommandRegistration registration({ "report",
+    "  fundorix-cli report anlage|darlehen|rente|sparplan --format bvp|png -o FILE [SETTINGS]\n", runReport, true });
+
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "plans/plan_output.h"
+
+#include <QString>
+#include <QStringList>
+
+class TBVPrinter;
+
+enum class ReportFileFormat { StoredReport, Png };
+
+// The command-line end of a print command: instead of a preview, the report
+// is generated into a page store and written out, as the stored report file
+// or as one PNG picture per page at 96 dpi. A command that prints two
+// reports writes the second under the name with "-2" before its extension.
+// A file that cannot be written throws, which ends the command as a failure.
+class ReportFileOutput : public PlanOutput {
+public:
+    ReportFileOutput(ReportFileFormat format, const QString& fileName);
+
+    void preview(PlanDefinition& definition) override;
+
+    // Every file written so far, in order.
+    const QStringList& written() const { return m_written; }
+
+private:
+    void writePages(const TBVPrinter& printer, const QString& fileName);
+    void writeStoredReport(const TBVPrinter& printer, const QString& fileName);
+
+    ReportFileFormat m_format;
+    QString m_fileName;
+    int m_reports = 0;
+    QStringList m_written;
+};
+
+// `path` with "-" and `tag` before the extension of its file name, or at its
+// end when the file name has none ("plan.png", "3" -> "plan-3.png").
+QString taggedFileName(const QString& path, const QString& tag);
