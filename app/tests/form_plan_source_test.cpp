@@ -8,7 +8,6 @@
 #include "plans/plan_output.h"
 #include "plans/print_commands.h"
 #include "plans/report_plan_definition.h"
-#include "report/engine/image.h"
 #include "scripted_services.h"
 
 #include <QMap>
@@ -99,17 +98,6 @@ TEST(FormPlanSource, ChecksAndFailuresReachTheFormsDialogs)
     EXPECT_EQ(p.commands.SparplanmitanschlieenderAuszahlungber30Jahre1Click(), PlanOutcome::Failed);
     EXPECT_EQ(p.services.errors.join('|'), "'abc' ist kein gültiger Gleitkommawert");
     EXPECT_EQ(p.output.shots.size(), 1u);
-}
-
-TEST(FormPlanSource, ThePrintedChartIsTheFormsChart)
-{
-    FormPlans p;
-    p.chart.setSeriesColour(1, TColor(0x00FF00));
-    ASSERT_EQ(p.commands.Anlageentwicklung1Click(), PlanOutcome::Shown);
-    const auto& image = dynamic_cast<const TBVImage&>(p.entwicklung.printable("BVImage1"));
-    EXPECT_EQ(image.Picture().size(), QSize(600, 400));
-    EXPECT_EQ(image.Picture().convertToFormat(QImage::Format_RGB32),
-        p.chart.render(QSize(600, 400)).convertToFormat(QImage::Format_RGB32));
 }
 
 }

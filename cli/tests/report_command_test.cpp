@@ -147,17 +147,6 @@ TEST_F(ReportCommand, NinetyNineExtraPaymentsListEachLineOnceOverSeveralPages)
     EXPECT_FALSE(all.contains("keine"));
 }
 
-TEST_F(ReportCommand, WrongUsageIsStatusTwo)
-{
-    const QString out = path("x.bvp");
-    for (const QStringList& arguments : { QStringList { "report", "--format", "bvp", "-o", out },
-             QStringList { "report", "kredit", "--format", "bvp", "-o", out },
-             QStringList { "report", "anlage", "-o", out },
-             QStringList { "report", "anlage", "--format", "gif", "-o", out },
-             QStringList { "report", "anlage", "--format", "bvp" } })
-        EXPECT_EQ(runCli(arguments).exitCode, 2) << arguments.join(' ').toStdString();
-}
-
 TEST_F(ReportCommand, UnwritableFileIsAFailureWithItsName)
 {
     const QString out = path("missing/folder/plan.bvp");

@@ -159,21 +159,13 @@ TEST(ReportPreview, WindowClosedBeforeThePagesBeginCancelsTheRun)
     EXPECT_EQ(preview.printer(), nullptr);
 }
 
-TEST(ReportPreview, SettingsComeFromTheReportAndTheLoadedFileSetsItsPage)
+TEST(ReportPreview, ALoadedFileSetsTheReportsPageButNotACustomSize)
 {
     MemoReport plan(3);
-    plan.report.setZoom(80);
     ReportPreview preview(plan.report);
-    preview.settings().initialZoom = TBVZoomState::bvZoomToWidth;
-    const TBVPreviewSettings settings = preview.PreviewSettings();
-    EXPECT_EQ(settings.reportTitle, "Anlageentwicklung");
-    EXPECT_EQ(settings.zoom, 80);
-    EXPECT_EQ(settings.initialZoom, TBVZoomState::bvZoomToWidth);
-
     preview.ApplyLoadedPageSetup(TBVOrientation::Landscape, static_cast<int>(TBVPaperSize::A5));
     EXPECT_EQ(plan.report.Page().Orientation(), TBVOrientation::Landscape);
     EXPECT_EQ(plan.report.Page().PaperSize(), TBVPaperSize::A5);
-    // A custom size or a code out of range keeps the report's paper.
     preview.ApplyLoadedPageSetup(TBVOrientation::Portrait, static_cast<int>(TBVPaperSize::Custom));
     preview.ApplyLoadedPageSetup(TBVOrientation::Portrait, 4711);
     EXPECT_EQ(plan.report.Page().PaperSize(), TBVPaperSize::A5);
