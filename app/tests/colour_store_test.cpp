@@ -10,19 +10,6 @@ namespace {
 class ColourStoreTest : public ::testing::Test {
 protected:
     PrivateSettingsStore store;
-
-    static void putValue(const QString& name, const QVariant& value)
-    {
-        QSettings settings(QStringLiteral("Wendlich"), QStringLiteral("Fundorix"));
-        PrivateSettingsStore::openKey(settings);
-        settings.setValue(name, value);
-    }
-    static QVariant storedValue(const QString& name)
-    {
-        QSettings settings(QStringLiteral("Wendlich"), QStringLiteral("Fundorix"));
-        PrivateSettingsStore::openKey(settings);
-        return settings.value(name);
-    }
 };
 
 TEST(StoredColourBytes, AreLittleEndianWithRedFirst)
@@ -45,9 +32,9 @@ TEST(StoredColourBytes, OnlyFourBytesOfBinaryDataAreAColour)
 TEST_F(ColourStoreTest, WrittenColoursAreFourByteValuesUnderTheKey)
 {
     ASSERT_EQ(ColourStore().write({ clBlue, clGreen, clRed, clPurple }), QString());
-    EXPECT_EQ(storedValue("Series1Farbe").toByteArray(), QByteArray::fromHex("0000ff00"));
-    EXPECT_EQ(storedValue("Series3Farbe").toByteArray(), QByteArray::fromHex("ff000000"));
-    EXPECT_EQ(storedValue("Series3Farbe").typeId(), QMetaType::QByteArray);
+    EXPECT_EQ(PrivateSettingsStore::storedValue("Series1Farbe").toByteArray(), QByteArray::fromHex("0000ff00"));
+    EXPECT_EQ(PrivateSettingsStore::storedValue("Series3Farbe").toByteArray(), QByteArray::fromHex("ff000000"));
+    EXPECT_EQ(PrivateSettingsStore::storedValue("Series3Farbe").typeId(), QMetaType::QByteArray);
 
     const StoredColours stored = ColourStore().read();
     EXPECT_TRUE(stored.failure.isEmpty());
@@ -59,7 +46,7 @@ TEST_F(ColourStoreTest, WrittenColoursAreFourByteValuesUnderTheKey)
 
 TEST_F(ColourStoreTest, MissingValuesAreSkipped)
 {
-    putValue("Series2Farbe", encodeStoredColour(clYellow));
+    PrivateSettingsStore::putValue("Series2Farbe", encodeStoredColour(clYellow));
     const StoredColours stored = ColourStore().read();
     EXPECT_TRUE(stored.failure.isEmpty());
     EXPECT_FALSE(stored.colours[0]);
@@ -69,9 +56,9 @@ TEST_F(ColourStoreTest, MissingValuesAreSkipped)
 
 TEST_F(ColourStoreTest, ReadingStopsAtTheFirstValueOfTheWrongType)
 {
-    putValue("Series1Farbe", encodeStoredColour(clGray));
-    putValue("Series2Farbe", QStringLiteral("grün"));
-    putValue("Series3Farbe", encodeStoredColour(clYellow));
+    PrivateSettingsStore::putValue("Series1Farbe", encodeStoredColour(clGray));
+    PrivateSettingsStore::putValue("Series2Farbe", QStringLiteral("grün"));
+    PrivateSettingsStore::putValue("Series3Farbe", encodeStoredColour(clYellow));
     const StoredColours stored = ColourStore().read();
     EXPECT_EQ(stored.failure, QStringLiteral("Ungültiger Datentyp für 'Series2Farbe'."));
     EXPECT_EQ(stored.colours[0], clGray);

@@ -20,20 +20,6 @@
 
 namespace {
 
-// Runs `answer` on the next modal dialog the window opens.
-void whenModalOpens(std::function<void(QWidget*)> answer)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            answer(modal);
-        }
-    });
-    timer->start(10);
-}
-
 void clickSpinner(QWidget* spinner, bool up)
 {
     widget_events::click(spinner, QPoint(spinner->width() / 2, up ? 2 : spinner->height() - 2));
@@ -119,7 +105,7 @@ TEST_F(MainWindowTest, SpinnerOnTextShowsTheStandardErrorBox)
     child<QLineEdit>("AnlageSumme")->setText("abc");
     QString text;
     QString title;
-    whenModalOpens([&](QWidget* modal) {
+    widget_events::whenModalOpens([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
         text = box->text();
@@ -136,7 +122,7 @@ TEST_F(MainWindowTest, SpinnerOnTextShowsTheStandardErrorBox)
 TEST_F(MainWindowTest, DoubleClickOnTheDepotValueSearchesTheMonthlyAmount)
 {
     QString caption;
-    whenModalOpens([&](QWidget* modal) {
+    widget_events::whenModalOpens([&](QWidget* modal) {
         caption = modal->windowTitle();
         modal->findChild<QLineEdit*>()->setText("50000");
         static_cast<QDialog*>(modal)->accept();
@@ -151,7 +137,7 @@ TEST_F(MainWindowTest, DoubleClickOnTheDepotValueSearchesTheMonthlyAmount)
 
 TEST_F(MainWindowTest, SingleClickOnTheGainSearchesTheRate)
 {
-    whenModalOpens([](QWidget* modal) {
+    widget_events::whenModalOpens([](QWidget* modal) {
         modal->findChild<QLineEdit*>()->setText("50000");
         static_cast<QDialog*>(modal)->accept();
     });
@@ -163,7 +149,7 @@ TEST_F(MainWindowTest, SingleClickOnTheGainSearchesTheRate)
 TEST_F(MainWindowTest, CancelledInputBoxOnlyRoundsTheAmount)
 {
     child<QLineEdit>("Sparen")->setText("50,004");
-    whenModalOpens([](QWidget* modal) {
+    widget_events::whenModalOpens([](QWidget* modal) {
         for (QPushButton* button : modal->findChildren<QPushButton*>()) {
             if (button->text() == "Abbrechen")
                 button->click();
@@ -212,7 +198,7 @@ TEST(MainWindowQuit, FailedWriteNamesTheFileAndStillCloses)
     TAnlageRech window(path);
     window.show();
     QString text;
-    whenModalOpens([&](QWidget* modal) {
+    widget_events::whenModalOpens([&](QWidget* modal) {
         text = static_cast<QMessageBox*>(modal)->text();
         static_cast<QMessageBox*>(modal)->accept();
     });

@@ -21,6 +21,21 @@ public:
     // Positions `settings` at the colour key.
     static void openKey(QSettings& settings) { settings.beginGroup(QStringLiteral("SOFTWARE/Wendlich/Fundorix")); }
 
+    // Writes and reads one value under the colour key, as another program
+    // (or an earlier run) would have left it.
+    static void putValue(const QString& name, const QVariant& value)
+    {
+        QSettings settings(QStringLiteral("Wendlich"), QStringLiteral("Fundorix"));
+        openKey(settings);
+        settings.setValue(name, value);
+    }
+    static QVariant storedValue(const QString& name)
+    {
+        QSettings settings(QStringLiteral("Wendlich"), QStringLiteral("Fundorix"));
+        openKey(settings);
+        return settings.value(name);
+    }
+
 private:
     static QString& current()
     {

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 
 // Synthetic user input delivered straight to a widget, as the window system
 // would deliver it.
@@ -48,6 +50,21 @@ inline void type(QWidget* widget, const QString& text)
 {
     for (QChar c : text)
         key(widget, c == QLatin1Char('.') ? Qt::Key_Period : Qt::Key_unknown, QString(c));
+}
+
+// Runs `answer` on the next modal dialog, also one opened while a window is
+// still being created.
+inline void whenModalOpens(std::function<void(QWidget*)> answer)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        }
+    });
+    timer->start(10);
 }
 
 }

@@ -22,21 +22,6 @@
 
 namespace {
 
-// Runs `answer` on the next modal dialog, also one opened while a window is
-// still being created.
-void whenModalOpens(std::function<void(QWidget*)> answer)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            answer(modal);
-        }
-    });
-    timer->start(10);
-}
-
 // Closes the next message box and hands back its caption and text.
 struct SeenBox {
     QString caption;
@@ -45,7 +30,7 @@ struct SeenBox {
 std::shared_ptr<SeenBox> closeNextMessageBox()
 {
     auto seen = std::make_shared<SeenBox>();
-    whenModalOpens([seen](QWidget* modal) {
+    widget_events::whenModalOpens([seen](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
         seen->caption = box->windowTitle();
@@ -85,18 +70,6 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    static void putStored(const QString& name, const QVariant& value)
-    {
-        QSettings settings(QStringLiteral("Wendlich"), QStringLiteral("Fundorix"));
-        PrivateSettingsStore::openKey(settings);
-        settings.setValue(name, value);
-    }
-    static QVariant stored(const QString& name)
-    {
-        QSettings settings(QStringLiteral("Wendlich"), QStringLiteral("Fundorix"));
-        PrivateSettingsStore::openKey(settings);
-        return settings.value(name);
-    }
     ChartView* chartView() const { return window->findChild<ChartView*>(QStringLiteral("Chart1")); }
     QAction* action(const char* name) const { return window->findChild<QAction*>(QLatin1String(name)); }
 };
@@ -114,18 +87,18 @@ TEST_F(WindowLifecycleTest, FirstStartDrawsTheDesignColoursAndCloseStoresThem)
 
     EXPECT_EQ(window->windowIcon().availableSizes().value(0), QSize(32, 32));
 
-    EXPECT_FALSE(stored("Series1Farbe").isValid());
+    EXPECT_FALSE(PrivateSettingsStore::storedValue("Series1Farbe").isValid());
     window->close();
-    EXPECT_EQ(stored("Series1Farbe").toByteArray(), QByteArray::fromHex("0000ff00"));
-    EXPECT_EQ(stored("Series2Farbe").toByteArray(), QByteArray::fromHex("00800000"));
-    EXPECT_EQ(stored("Series3Farbe").toByteArray(), QByteArray::fromHex("ff000000"));
-    EXPECT_EQ(stored("Series4Farbe").toByteArray(), QByteArray::fromHex("80008000"));
+    EXPECT_EQ(PrivateSettingsStore::storedValue("Series1Farbe").toByteArray(), QByteArray::fromHex("0000ff00"));
+    EXPECT_EQ(PrivateSettingsStore::storedValue("Series2Farbe").toByteArray(), QByteArray::fromHex("00800000"));
+    EXPECT_EQ(PrivateSettingsStore::storedValue("Series3Farbe").toByteArray(), QByteArray::fromHex("ff000000"));
+    EXPECT_EQ(PrivateSettingsStore::storedValue("Series4Farbe").toByteArray(), QByteArray::fromHex("80008000"));
 }
 
 TEST_F(WindowLifecycleTest, NextStartShowsTheStoredColours)
 {
-    putStored("Series1Farbe", encodeStoredColour(clGray));
-    putStored("Series3Farbe", encodeStoredColour(clSilver));
+    PrivateSettingsStore::putValue("Series1Farbe", encodeStoredColour(clGray));
+    PrivateSettingsStore::putValue("Series3Farbe", encodeStoredColour(clSilver));
     open();
     EXPECT_EQ(window->chart().seriesColours(), (std::array<TColor, 4> { clGray, clGreen, clSilver, clPurple }));
     const std::set<QRgb> shown = coloursOf(chartView()->grab().toImage());
@@ -137,7 +110,7 @@ TEST_F(WindowLifecycleTest, NextStartShowsTheStoredColours)
 TEST_F(WindowLifecycleTest, BadStoredValueIsReportedAndTheWindowOpensWithItsDefaults)
 {
     writeSettings(settingsWithPayment);
-    putStored("Series1Farbe", QStringLiteral("blau"));
+    PrivateSettingsStore::putValue("Series1Farbe", QStringLiteral("blau"));
     const auto box = closeNextMessageBox();
     open();
     EXPECT_EQ(box->caption, QStringLiteral("Fundorix"));
@@ -151,7 +124,7 @@ TEST_F(WindowLifecycleTest, BadStoredValueIsReportedAndTheWindowOpensWithItsDefa
 
     // Closing replaces the unusable value, so the next start is clean.
     window->close();
-    EXPECT_EQ(stored("Series1Farbe").toByteArray(), QByteArray::fromHex("0000ff00"));
+    EXPECT_EQ(PrivateSettingsStore::storedValue("Series1Farbe").toByteArray(), QByteArray::fromHex("0000ff00"));
 }
 
 TEST_F(WindowLifecycleTest, BeendenWritesTheSettingsFileBackByteForByteAndStoresTheColours)
@@ -165,7 +138,7 @@ TEST_F(WindowLifecycleTest, BeendenWritesTheSettingsFileBackByteForByteAndStores
     QFile file(settingsPath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), settingsWithPayment);
-    EXPECT_EQ(stored("Series3Farbe").toByteArray(), QByteArray::fromHex("ff000000"));
+    EXPECT_EQ(PrivateSettingsStore::storedValue("Series3Farbe").toByteArray(), QByteArray::fromHex("ff000000"));
 }
 
 TEST_F(WindowLifecycleTest, CloseBoxStoresTheColoursButNotTheInputs)
@@ -178,7 +151,7 @@ TEST_F(WindowLifecycleTest, CloseBoxStoresTheColoursButNotTheInputs)
     QFile file(settingsPath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), settingsWithPayment);
-    EXPECT_TRUE(stored("Series2Farbe").isValid());
+    EXPECT_TRUE(PrivateSettingsStore::storedValue("Series2Farbe").isValid());
 }
 
 TEST_F(WindowLifecycleTest, RefusedColourWriteIsReportedAndTheWindowStillCloses)
@@ -220,7 +193,7 @@ TEST_F(WindowLifecycleTest, InformationWindowShowsTheProgramAndVersionAndGoesAwa
     std::map<QString, QString> texts;
     QSize size;
     QString caption;
-    whenModalOpens([&](QWidget* modal) {
+    widget_events::whenModalOpens([&](QWidget* modal) {
         caption = modal->windowTitle();
         size = modal->size();
         for (QLabel* label : modal->findChildren<QLabel*>())
