@@ -306,7 +306,15 @@ QByteArray EmfCanvas::finish()
     m_rec->release(m_rec->hasFont, m_rec->fontHandle);
     m_rec->release(m_rec->hasPen, m_rec->penHandle);
     m_rec->release(m_rec->hasBrush, m_rec->brushHandle);
-    m_rec->append(U_EMREOF_set(0, nullptr, m_rec->et));
+    char* eof = U_EMREOF_set(0, nullptr, m_rec->et);
+    // libuemf puts the length of the whole metafile into the record's last
+    // field, but that field must repeat the record's own size: readers that
+    // walk a metafile backwards step from its end by it.
+    if (eof) {
+        const uint32_t eofSize = reinterpret_cast<const U_EMR*>(eof)->nSize;
+        std::memcpy(eof + eofSize - sizeof(uint32_t), &eofSize, sizeof(uint32_t));
+    }
+    m_rec->append(eof);
     if (emf_finish(m_rec->et, m_rec->eht) != 0)
         throw EBVError(BVErrorText::CorruptPicture);
     m_finished = QByteArray(m_rec->et->buf, static_cast<qsizetype>(m_rec->et->used));

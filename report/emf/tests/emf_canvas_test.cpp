@@ -5,6 +5,7 @@
 #include "report/store/bv_error.h"
 
 #include <QPainter>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -143,4 +144,19 @@ TEST(EmfCanvas, DrawingAfterFinishChangesNothing)
     const QByteArray first = canvas.finish();
     canvas.fillRect(PageRect { 0, 0, 10, 10 }, Qt::red);
     EXPECT_EQ(canvas.finish(), first);
+}
+
+// The end-of-file record's last field repeats that record's size; readers
+// that walk a metafile from its end step back by it. It once held the length
+// of the whole metafile.
+TEST(EmfCanvas, EndOfFileRecordEndsWithItsOwnSize)
+{
+    EmfCanvas canvas(A4Px);
+    canvas.drawText(QPoint(100, 100), QStringLiteral("Sondertilgungen:"), arial(10), TextAnchor::Left);
+    const QByteArray bytes = canvas.finish();
+    ASSERT_GE(bytes.size(), 20);
+    const char* eof = bytes.constData() + bytes.size() - 20;
+    EXPECT_EQ(qFromLittleEndian<quint32>(eof), 14u);
+    EXPECT_EQ(qFromLittleEndian<quint32>(eof + 4), 20u);
+    EXPECT_EQ(qFromLittleEndian<quint32>(eof + 16), 20u);
 }
