@@ -4,6 +4,7 @@
 #include "report/emf/emf_records.h"
 
 #include <QRect>
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -30,7 +31,19 @@ struct GdiObject {
 
 QColor fromColourRef(U_COLORREF c) { return QColor(c.Red, c.Green, c.Blue); }
 
-PageRect fromRectl(const U_RECTL& r) { return PageRect { r.left, r.top, r.right, r.bottom }; }
+// A damaged record may carry any 32-bit coordinate. Pulling them in to far
+// beyond any real page keeps the sums of origin and extent from overflowing.
+constexpr int32_t MaxPageCoordinate = 1 << 26;
+int pageCoordinate(int32_t value) { return std::clamp(value, -MaxPageCoordinate, MaxPageCoordinate); }
+// Wider pens than this are a damaged record, not a drawing: they would only
+// make the painter stroke an area far larger than the page.
+constexpr int32_t MaxPenWidth = 1000;
+
+PageRect fromRectl(const U_RECTL& r)
+{
+    return PageRect { pageCoordinate(r.left), pageCoordinate(r.top), pageCoordinate(r.right),
+        pageCoordinate(r.bottom) };
+}
 
 QString faceName(const U_LOGFONT& lf)
 {
@@ -146,8 +159,8 @@ private:
         U_EMRCREATEPEN rec {};
         if (!r.read(rec))
             return;
-        GdiObject pen { GdiObject::Pen, {}, fromColourRef(rec.lopn.lopnColor), std::max(1, rec.lopn.lopnWidth.x),
-            rec.lopn.lopnStyle == U_PS_NULL };
+        GdiObject pen { GdiObject::Pen, {}, fromColourRef(rec.lopn.lopnColor),
+            std::clamp(rec.lopn.lopnWidth.x, 1, MaxPenWidth), rec.lopn.lopnStyle == U_PS_NULL };
         store(rec.ihPen, pen);
     }
 
@@ -306,7 +319,8 @@ private:
         if (!r.read(to, 8))
             return;
         if (m_canvas && !m_pen.null)
-            m_canvas->drawLine(QPoint(m_position.x, m_position.y), QPoint(to.x, to.y), m_pen.colour, m_pen.width);
+            m_canvas->drawLine(QPoint(pageCoordinate(m_position.x), pageCoordinate(m_position.y)),
+                QPoint(pageCoordinate(to.x), pageCoordinate(to.y)), m_pen.colour, m_pen.width);
         m_position = to;
     }
 
@@ -338,7 +352,7 @@ private:
                                                                              : TextAnchor::Left;
         PageFont font = m_font;
         font.colour = m_textColour;
-        const QPoint anchorPx(t.ptlReference.x, t.ptlReference.y);
+        const QPoint anchorPx(pageCoordinate(t.ptlReference.x), pageCoordinate(t.ptlReference.y));
         if (m_texts) {
             // Record bounds are inclusive; a PageRect's right and bottom are outside.
             PageRect bounds = fromRectl(rec.rclBounds);
@@ -361,12 +375,16 @@ private:
         QImage image = imageFromDib(r.data + rec.offBmiSrc, rec.cbBmiSrc, r.data + rec.offBitsSrc, rec.cbBitsSrc);
         if (image.isNull())
             return;
-        const QRect source = QRect(rec.Src.x, rec.Src.y, rec.cSrc.x, rec.cSrc.y).intersected(image.rect());
+        const QRect source = QRect(pageCoordinate(rec.Src.x), pageCoordinate(rec.Src.y), pageCoordinate(rec.cSrc.x),
+            pageCoordinate(rec.cSrc.y))
+                                 .intersected(image.rect());
         if (source.isEmpty())
             return;
         if (source != image.rect())
             image = image.copy(source);
-        const PageRect target { rec.Dest.x, rec.Dest.y, rec.Dest.x + rec.cDest.x, rec.Dest.y + rec.cDest.y };
+        const int left = pageCoordinate(rec.Dest.x);
+        const int top = pageCoordinate(rec.Dest.y);
+        const PageRect target { left, top, left + pageCoordinate(rec.cDest.x), top + pageCoordinate(rec.cDest.y) };
         if (!target.isEmpty())
             m_canvas->drawImage(target, image);
     }

@@ -1,8 +1,11 @@
 #include "report/emf/emf_canvas.h"
 #include "report/emf/emf_dib.h"
 #include "report/emf/emf_page.h"
+#include "report/emf/emf_player.h"
+#include "report/emf/painter_canvas.h"
 #include "report/store/bv_error.h"
 
+#include <QPainter>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -90,4 +93,40 @@ TEST(EmfDib, PictureSurvivesTheDeviceIndependentCopy)
     EXPECT_EQ(back.pixel(0, 0), qRgb(0, 0, 255));
     EXPECT_EQ(back.pixel(6, 2), qRgb(255, 255, 255)); // transparent shows as paper
     EXPECT_TRUE(imageFromDib(info.constData(), 40, dib.bits.constData(), 10).isNull());
+}
+
+// A damaged picture record with coordinates near the ends of the 32-bit range
+// made the player add origin and extent in int and overflow.
+QByteArray pictureWithFields(std::initializer_list<int> fields)
+{
+    EmfCanvas canvas(QSize(200, 100));
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    canvas.drawImage(PageRect { 10, 10, 50, 50 }, picture);
+    QByteArray bytes = canvas.finish();
+
+    constexpr quint32 StretchDibBits = 81;
+    int offset = 0;
+    while (offset < bytes.size() && qFromLittleEndian<quint32>(bytes.constData() + offset) != StretchDibBits)
+        offset += static_cast<int>(qFromLittleEndian<quint32>(bytes.constData() + offset + 4));
+    EXPECT_LT(offset, bytes.size());
+    for (int field : fields)
+        putUInt32(bytes, offset + field, 0x7fff0000);
+    return bytes;
+}
+
+TEST(EmfPlayer, PictureWithExtremeCoordinatesPlaysWithoutOverflow)
+{
+    // Field offsets in the record: Dest 24, Src 32, cSrc 40, cDest 72.
+    for (const QByteArray& bytes :
+        { pictureWithFields({ 32, 36, 40, 44 }), pictureWithFields({ 24, 28, 40, 44, 72, 76 }) }) {
+        QImage target(200, 100, QImage::Format_RGB32);
+        target.fill(Qt::white);
+        QPainter painter(&target);
+        PainterCanvas canvas(painter, 96, 96);
+        const EmfPage page = EmfPage::fromBytes(bytes);
+        EmfPlayer(page).play(canvas);
+        painter.end();
+        EXPECT_EQ(target.pixelColor(30, 30), QColor(Qt::white));
+    }
 }
