@@ -212,19 +212,25 @@ SimulationResult simulate(const SimulationInputs& inputs, const GridCells& grid,
         t.dividenteWiederanlage = formatAmount(s.dividendensumme);
         t.anlageGewinn = formatAmount(Extended(s.depotwert) - s.kapitalsumme);
         if (s.kapitalsumme != 0) {
-            const double p = detail::store(roundToCents(Extended(s.depotwert) * 100 / s.kapitalsumme - 100));
+            // The percentage is no stored quantity: it stays the exact cent
+            // value in extended precision. A double copy of 0,15 lies below
+            // 0,15, and half of it would then show 0,07 instead of 0,08.
+            const Extended p = roundToCents(Extended(s.depotwert) * 100 / s.kapitalsumme - 100);
             t.anlageProzent = formatAmount(p) + kPercentSuffix;
             if (n == 0)
                 throw ArithmeticError(
                     p == 0 ? ArithmeticError::Kind::InvalidOperation : ArithmeticError::Kind::ZeroDivide);
-            t.anlageProzentHint = formatFixed2(Extended(p) / n) + kAnlageProzentHintSuffix;
+            t.anlageProzentHint = formatFixed2(p / n) + kAnlageProzentHintSuffix;
         } else {
             t.anlageProzent = std::string(kZeroAmount) + kPercentSuffix;
         }
 
         // 11.
         step = FailureStep::SparenHint;
-        t.sparenHint = formatGeneralCents(Extended(monatsrate) * 12) + kSparenHintSuffix;
+        // Twelve times the typed amount, not its double copy Monatsrate: for
+        // 0,01125 the double lies below the half cent of 0,135 and would
+        // round to 0,13 instead of 0,14.
+        t.sparenHint = formatGeneralCents(parseDecimal(inputs.sparen) * 12) + kSparenHintSuffix;
         step = FailureStep::None;
     } catch (const ConversionError& e) {
         r.failureMessage = e.what();

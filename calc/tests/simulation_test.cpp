@@ -302,6 +302,36 @@ TEST(Simulation, MonthlyAmountThatDoesNotParseClearsTheChart)
     EXPECT_EQ(r.failureMessage, "'5o' ist kein gültiger Gleitkommawert");
 }
 
+TEST(Simulation, PercentHintHalvesTheExactCentPercentage)
+{
+    // 1000 growing by a yearly amount of 0,75 over two years: 0,15 % in all,
+    // 0,075 % a year, which shows as 0,08.
+    SimulationInputs in = defaults();
+    in.anlageSumme = "1000";
+    in.rendite = "0";
+    in.sparen = "0";
+    in.dividente = "0";
+    in.edit1 = "0,75";
+    in.years = 2;
+    const SimulationResult r = simulate(in, kEmptyGrid);
+    ASSERT_TRUE(r.ok) << r.failureMessage;
+    EXPECT_EQ(r.texts.anlageProzent, "0,15 %");
+    EXPECT_EQ(r.texts.anlageProzentHint, "0,08 % ohne Zinses Zins berechnet");
+    in.edit1 = "-0,75";
+    EXPECT_EQ(simulate(in, kEmptyGrid).texts.anlageProzentHint, "-0,08 % ohne Zinses Zins berechnet");
+}
+
+TEST(Simulation, SparenHintRoundsTwelveTimesTheTypedAmountHalfToEven)
+{
+    // 12 x 0,01125 = 0,135 and 12 x 0,00875 = 0,105: exact half cents, which
+    // go to the even cent whichever way the double of the amount leans.
+    SimulationInputs in = defaults();
+    in.sparen = "0,01125";
+    EXPECT_EQ(simulate(in, kEmptyGrid).texts.sparenHint, "0,14 im Jahr");
+    in.sparen = "0,00875";
+    EXPECT_EQ(simulate(in, kEmptyGrid).texts.sparenHint, "0,1 im Jahr");
+}
+
 TEST(Simulation, ZeroCapitalShowsZeroPercentAndKeepsTheHint)
 {
     SimulationInputs in = defaults();
