@@ -158,6 +158,11 @@ void FormModel::applyResult(const calc::SimulationResult& result)
     m_state = result.state;
     if (result.seriesCleared)
         m_yearValues = result.years;
+    if (result.sumLineRecomputed) {
+        m_sumLine.clear();
+        for (const calc::YearValues& year : result.years)
+            m_sumLine.push_back(year.wertentwicklung);
+    }
     const calc::ResultTexts& t = result.texts;
     assignIfSet(m_results[static_cast<int>(ResultLabel::AnlageWunsch)], t.anlageWunsch);
     assignIfSet(m_results[static_cast<int>(ResultLabel::Kapitaleinsatz)], t.kapitaleinsatz);

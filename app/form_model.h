@@ -62,6 +62,11 @@ public:
     // The chart's current points (those of the latest run that reached the
     // series, complete or not).
     const std::vector<fundorix::calc::YearValues>& yearValues() const { return m_yearValues; }
+    // The points of the chart's sum line "Wertentwicklung": those of the
+    // latest run that reached the end of the years. A run that fails in the
+    // years leaves the line as it was, so it may have more or fewer points
+    // than yearValues().
+    const std::vector<double>& sumLine() const { return m_sumLine; }
     // The field texts and years as the recompute reads them.
     fundorix::calc::SimulationInputs simulationInputs() const;
 
@@ -91,4 +96,5 @@ private:
     ExtraGrid m_grid;
     fundorix::calc::SimulationState m_state;
     std::vector<fundorix::calc::YearValues> m_yearValues;
+    std::vector<double> m_sumLine;
 };

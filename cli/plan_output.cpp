@@ -36,14 +36,21 @@ QString yearsJson(const FormModel& form)
 {
     QStringList years;
     int number = 0;
+    const std::vector<double>& sumLine = form.sumLine();
     for (const fundorix::calc::YearValues& values : form.yearValues()) {
         JsonObjectWriter year;
+        const std::size_t index = static_cast<std::size_t>(number);
         year.addInteger(QStringLiteral("year"), ++number);
         year.addNumber(QStringLiteral("Kapitaleinsatz"), values.kapitaleinsatz);
         year.addNumber(QStringLiteral("Rendite"), values.rendite);
         year.addNumber(QStringLiteral("Dividente"), values.dividente);
         year.addNumber(QStringLiteral("Sonderzahlung"), values.sonderzahlung);
-        year.addNumber(QStringLiteral("Wertentwicklung"), values.wertentwicklung);
+        // What the chart's line shows at that year: after a run that failed in
+        // the years that is the previous run's line, or no point at all (null).
+        if (index < sumLine.size())
+            year.addNumber(QStringLiteral("Wertentwicklung"), sumLine[index]);
+        else
+            year.addRaw(QStringLiteral("Wertentwicklung"), QStringLiteral("null"));
         years.append(year.text());
     }
     return QLatin1Char('[') + years.join(QLatin1Char(',')) + QLatin1Char(']');

@@ -157,6 +157,19 @@ TEST_F(FormModelTest, PaymentWithoutMonthFailsOnlyWhenItsYearIsSimulated)
     EXPECT_EQ(result(ResultLabel::AnlageWunsch), "41134,80");
 }
 
+TEST_F(FormModelTest, RunFailingInTheYearsKeepsTheSumLineOfTheRunBefore)
+{
+    ASSERT_EQ(form.sumLine().size(), 10u);
+    const double lastTotal = form.sumLine().back();
+    EXPECT_NEAR(lastTotal, 41134.80, 0.005);
+    form.setGridCell(0, 1, "3");
+    form.setGridCell(2, 1, "100");
+    form.setFieldText(Field::Edit1, "1");
+    EXPECT_EQ(form.yearValues().size(), 2u);
+    ASSERT_EQ(form.sumLine().size(), 10u);
+    EXPECT_EQ(form.sumLine().back(), lastTotal);
+}
+
 TEST_F(FormModelTest, PaymentWithoutYearIsIgnored)
 {
     form.setGridCell(1, 1, "7");

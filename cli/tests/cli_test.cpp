@@ -64,6 +64,35 @@ TEST(Cli, CalcJsonHoldsInputsAndYears)
     EXPECT_NEAR(years.at(9).toObject().value("Wertentwicklung").toDouble(), 41134.80, 0.005);
 }
 
+TEST(Cli, CalcJsonGivesTheLineAsTheChartKeepsItAfterAFailedRun)
+{
+    // The payment of year 3 has no month, so the final run fails in year 3.
+    // With the default inputs no run before it drew a line; with another
+    // initial sum the run after line 1 of the file did (with the grid still
+    // empty), and its line stays.
+    QTemporaryDir dir;
+    const QByteArray grid("3\r\nENDE\r\n\r\nENDE\r\n100\r\n");
+    const QByteArray rest("10\r\nj\xE4hrlich\r\n50\r\n1,5\r\n10\r\n0\r\n");
+    auto years = [&](const QByteArray& firstLine) {
+        const QString path = dir.filePath("plan.ini");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(firstLine + "\r\n" + rest + grid);
+        file.close();
+        const CliRun run = runCli({ "calc", "--json", path });
+        EXPECT_EQ(run.exitCode, 0);
+        const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        EXPECT_EQ(object.value("AnlageWunsch").toString(), "0,00");
+        return object.value("years").toArray();
+    };
+    const QJsonArray none = years("10000");
+    ASSERT_EQ(none.size(), 2);
+    EXPECT_TRUE(none.at(1).toObject().value("Wertentwicklung").isNull());
+    const QJsonArray kept = years("20000");
+    ASSERT_EQ(kept.size(), 2);
+    EXPECT_NEAR(kept.at(0).toObject().value("Wertentwicklung").toDouble(), 22969.45, 0.005);
+}
+
 struct SolveCase {
     QStringList arguments;
     QString firstLines;
