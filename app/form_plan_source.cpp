@@ -75,8 +75,6 @@ void FormPlanSource::showMessage(const QString& message) { m_form.services().sho
 
 void FormPlanSource::showError(const QString& message) { m_form.services().showError(message); }
 
-void FormPlanSource::setBusy(bool busy) { m_form.services().setBusy(busy); }
-
 bool FormPlanSource::searchPayout()
 {
     return TargetSolvers(m_form).payoutSearch().status == TargetSolvers::Status::Solved;

@@ -24,8 +24,7 @@ public:
     QImage renderChart(const QSize& size) const override;
     void showMessage(const QString& message) override;
     void showError(const QString& message) override;
-    void setBusy(bool busy) override;
-    // The form's own payout search, which skips the trials it can compute.
+    // The form's payout search, the one the double-click on Label15 runs.
     bool searchPayout() override;
 
 private:

@@ -30,26 +30,17 @@ TargetSolvers::Outcome TargetSolvers::ANLAGEGEWINNDblClick() { return searchWith
 
 TargetSolvers::Outcome TargetSolvers::Label15DblClick()
 {
-    FormServices& services = m_form.services();
-    BusyCursor busy(services);
     m_form.setFieldText(Field::AnlageSumme, m_form.resultText(ResultLabel::AnlageWunsch));
     return search(calc::SolverOperation::Payout, 0);
 }
 
-TargetSolvers::Outcome TargetSolvers::payoutSearch()
-{
-    BusyCursor busy(m_form.services());
-    return search(calc::SolverOperation::Payout, 0);
-}
+TargetSolvers::Outcome TargetSolvers::payoutSearch() { return search(calc::SolverOperation::Payout, 0); }
 
 TargetSolvers::Outcome TargetSolvers::searchWithInputBox(calc::SolverOperation operation)
 {
     FormServices& services = m_form.services();
-    // The box is asked before the busy cursor shows, so the user types under
-    // the normal cursor.
     const QString text = services.inputBox(QString::fromUtf8(calc::kSearchInputCaption),
         QString::fromUtf8(calc::kSearchInputPrompt), m_form.resultText(ResultLabel::AnlageWunsch));
-    BusyCursor busy(services);
     std::optional<double> target;
     try {
         target = calc::parseTargetText(text.toStdString());
@@ -62,20 +53,24 @@ TargetSolvers::Outcome TargetSolvers::searchWithInputBox(calc::SolverOperation o
     return search(operation, *target);
 }
 
+// The one place where a search starts and ends: under the busy cursor, with
+// the field handed back when the search gives up or fails half-way.
 TargetSolvers::Outcome TargetSolvers::search(calc::SolverOperation operation, double target)
 {
     FormServices& services = m_form.services();
+    BusyCursor busy(services);
     const Field field = searchedField(operation);
+    const QString textBefore = m_form.fieldText(field);
     calc::SearchSetup setup;
     setup.operation = operation;
     setup.target = target;
     setup.anlageSumme = m_form.fieldText(Field::AnlageSumme).toStdString();
-    setup.fieldText = m_form.fieldText(field).toStdString();
+    setup.fieldText = textBefore.toStdString();
     setup.years = m_form.years();
     setup.depotwert = m_form.depotwert();
     // Lets the search skip writing long stretches of trials it can evaluate
     // directly; the outcome is the same, a 100-year payout just takes
-    // milliseconds instead of running into the time bound.
+    // milliseconds instead of using up the work bound.
     const calc::SimulationInputs inputs = m_form.simulationInputs();
     setup.inputs = &inputs;
     setup.grid = &m_form.grid().cells();
@@ -96,6 +91,7 @@ TargetSolvers::Outcome TargetSolvers::search(calc::SolverOperation operation, do
         }
         return { Status::Solved, result.trials };
     } catch (const std::exception& e) {
+        m_form.setFieldText(field, textBefore);
         services.showError(QString::fromStdString(e.what()));
         return { Status::Failed, trials };
     }

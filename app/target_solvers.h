@@ -16,7 +16,7 @@ public:
     enum class Status {
         Unchanged, // empty target text: nothing was done
         Solved,
-        Bounded, // the search bound ended it; the closest trial was kept
+        Bounded, // the search gave up; the searched field shows its text from before
         Failed, // a failure was shown in the standard error box
     };
     struct Outcome {
@@ -40,7 +40,7 @@ public:
     // initial sum first: the monthly amount that brings the depot to 0.
     Outcome payoutSearch();
 
-    // Bounds of the search; tests shorten them.
+    // The work bound of the search; tests shorten it.
     void setLimits(const fundorix::calc::SearchLimits& limits) { m_limits = limits; }
 
 private:

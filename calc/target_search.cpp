@@ -13,7 +13,6 @@ namespace fundorix::calc {
 namespace {
 
     using Extended = long double;
-    using Clock = std::chrono::steady_clock;
     using Int = __int128;
 
     // Everything the next iteration of the loop depends on. When it repeats
@@ -41,6 +40,9 @@ namespace {
     }
 
     Int absolute(Int v) { return v < 0 ? -v : v; }
+
+    // No walk is longer: trial values keep at most 15 significant digits.
+    constexpr std::int64_t kLongestWalk = 1000000000000000;
 
     // ------------------------------------------------------------------
     // Fast-forward of the Sparen searches.
@@ -182,11 +184,13 @@ namespace {
         {
         }
 
-        // Evaluates trial i of the walk without writing it.
-        const Probe& probe(const Walk& w, std::int64_t i)
+        // Evaluates trial i of the walk without writing it; `evaluated` tells
+        // whether that took a simulation or came from the cache.
+        const Probe& probe(const Walk& w, std::int64_t i, bool& evaluated)
         {
             auto it = m_cache.find(i);
-            if (it != m_cache.end())
+            evaluated = it == m_cache.end();
+            if (!evaluated)
                 return it->second;
             Probe p;
             m_inputs.sparen = w.text(i);
@@ -252,21 +256,8 @@ SearchResult searchTarget(const SearchSetup& setup, const TrialFunction& trial, 
 
     SearchResult result;
     const std::int64_t targetCents = roundHalfEven(Extended(target) * 100);
-    const Clock::time_point deadline = Clock::now() + limits.maxDuration;
+    const std::int64_t simulationWork = std::max(n, 1); // one recompute or one evaluation
 
-    bool haveBest = false;
-    Extended bestDistance = 0;
-    double bestX = x;
-    double bestDepotwert = depotwert;
-    auto consider = [&](double trialX, double d) {
-        const Extended distance = std::fabs(Extended(d) - target);
-        if (!haveBest || distance < bestDistance) {
-            haveBest = true;
-            bestDistance = distance;
-            bestX = trialX;
-            bestDepotwert = d;
-        }
-    };
     const double kNaN = std::numeric_limits<double>::quiet_NaN();
     LoopState last { kNaN, step, prev1, prev2, depotwert };
 
@@ -287,10 +278,9 @@ SearchResult searchTarget(const SearchSetup& setup, const TrialFunction& trial, 
         const std::int64_t cents = roundHalfEven(Extended(depotwert) * 100);
         if (up ? cents >= targetCents : cents <= targetCents)
             return false; // walking away from the target: the next trial reverses
-        const std::int64_t cap = limits.maxTrials - result.trials;
-        if (cap < 4 || !w.valid(1))
+        if (absolute(w.increment) >= kLongestWalk || !w.valid(1))
             return false;
-        std::int64_t lo = 1, hi = cap;
+        std::int64_t lo = 1, hi = kLongestWalk;
         while (lo < hi) { // the longest valid walk
             const std::int64_t mid = lo + (hi - lo + 1) / 2;
             if (w.valid(mid))
@@ -303,10 +293,19 @@ SearchResult searchTarget(const SearchSetup& setup, const TrialFunction& trial, 
             return false;
 
         fast->reset();
+        auto probe = [&](std::int64_t i) -> const Probe& {
+            bool evaluated = false;
+            const Probe& p = fast->probe(w, i, evaluated);
+            if (evaluated)
+                result.work += simulationWork;
+            return p;
+        };
         auto event = [&](std::int64_t i) {
-            const std::int64_t c = roundHalfEven(Extended(fast->probe(w, i).depotwert) * 100);
+            const std::int64_t c = roundHalfEven(Extended(probe(i).depotwert) * 100);
             return up ? c >= targetCents : c <= targetCents;
         };
+        if (!probe(1).clean)
+            return false; // one evaluation tells that the stretch cannot be skipped
         // Gallop, then bisect: first event index in (noEvent, withEvent].
         std::int64_t noEvent = 0;
         std::int64_t withEvent = 0;
@@ -329,43 +328,27 @@ SearchResult searchTarget(const SearchSetup& setup, const TrialFunction& trial, 
             }
         }
         // Trials 1 .. noEvent reach nothing (monotone between clean ends).
-        if (noEvent < 2 || !fast->probe(w, 1).clean || !fast->probe(w, noEvent).clean)
+        if (noEvent < 2 || !probe(1).clean || !probe(noEvent).clean)
             return false;
         // The first skipped trial continues the stretch already written
         // (its depot value lies on the same side of the last two values).
-        const double d1 = fast->probe(w, 1).depotwert;
+        const double d1 = probe(1).depotwert;
         if (up ? !(depotwert >= prev1 && d1 >= depotwert) : !(depotwert <= prev1 && d1 <= depotwert))
             return false;
         // The first trial to write: the event trial, else the one before it.
         std::int64_t first = withEvent != 0 ? withEvent : noEvent;
-        if (!fast->probe(w, first).complete) {
+        if (!probe(first).complete) {
             --first;
-            if (first < 2 || !fast->probe(w, first).complete)
+            if (first < 2 || !probe(first).complete)
                 return false;
         }
         const std::int64_t skipped = first - 1;
 
-        // The closest of the skipped trials: the last one, or the first
-        // with its depot value (the values rise, or fall, towards the target).
-        const Probe& lastSkipped = fast->probe(w, skipped);
-        std::int64_t firstEqual = skipped;
-        if (skipped > 1 && fast->probe(w, skipped - 1).depotwert == lastSkipped.depotwert) {
-            std::int64_t a = 1, b = skipped; // first i with depotwert == lastSkipped.depotwert
-            while (a < b) {
-                const std::int64_t mid = a + (b - a) / 2;
-                if (fast->probe(w, mid).depotwert == lastSkipped.depotwert)
-                    b = mid;
-                else
-                    a = mid + 1;
-            }
-            firstEqual = a;
-        }
-        const Probe& closest = fast->probe(w, firstEqual);
-        consider(closest.x, closest.depotwert);
+        const Probe& lastSkipped = probe(skipped);
 
         // The loop state before the first written trial.
         x = lastSkipped.x;
-        prev1 = skipped >= 2 ? fast->probe(w, skipped - 1).depotwert : depotwert;
+        prev1 = skipped >= 2 ? probe(skipped - 1).depotwert : depotwert;
         depotwert = lastSkipped.depotwert;
         lastText = w.text(skipped);
         result.trials += skipped;
@@ -376,7 +359,7 @@ SearchResult searchTarget(const SearchSetup& setup, const TrialFunction& trial, 
 
     // 4.
     while (roundHalfEven(Extended(depotwert) * 100) != targetCents) {
-        if (result.trials >= limits.maxTrials || ((result.trials & 15) == 0 && Clock::now() >= deadline)) {
+        if (result.work >= limits.maxWork) {
             result.bounded = true;
             break;
         }
@@ -390,6 +373,7 @@ SearchResult searchTarget(const SearchSetup& setup, const TrialFunction& trial, 
         lastText = formatGeneral(Extended(x) + step);
         depotwert = trial(lastText);
         ++result.trials;
+        result.work += simulationWork;
         x = storeDouble(parseDecimal(lastText)); // the field's text read back
         const double d = depotwert;
         if ((d < prev2 && d < prev1 && d < target) || (d > prev2 && d > prev1 && d > target)) {
@@ -398,7 +382,6 @@ SearchResult searchTarget(const SearchSetup& setup, const TrialFunction& trial, 
         } else {
             ++sameStepTrials;
         }
-        consider(x, d);
 
         const LoopState now { x, step, prev1, prev2, depotwert };
         if (now == last && roundHalfEven(Extended(depotwert) * 100) != targetCents) {
@@ -408,20 +391,16 @@ SearchResult searchTarget(const SearchSetup& setup, const TrialFunction& trial, 
         last = now;
     }
 
-    // 5.
-    if (result.trials == 0) {
-        x = current;
-        bestDepotwert = depotwert;
-    } else if (result.bounded) {
-        x = bestX;
-    } else {
-        bestDepotwert = depotwert;
+    // 5. A search that gives up hands back the text the field had before it.
+    if (result.bounded) {
+        result.x = current;
+        result.fieldText = setup.fieldText;
+        return result;
     }
-    result.x = x;
-    result.closestDepotwert = bestDepotwert;
-    result.fieldText = formatGeneralCents(x);
+    result.x = result.trials == 0 ? current : x;
+    result.fieldText = formatGeneralCents(result.x);
     if (searchesSparen)
-        result.sparenHint = formatGeneralCents(Extended(x) * 12) + kSparenHintSuffix;
+        result.sparenHint = formatGeneralCents(Extended(result.x) * 12) + kSparenHintSuffix;
     return result;
 }
 

@@ -14,15 +14,15 @@
 // then write result.fieldText into the searched field (Sparen or Rendite), and
 // for Sparen searches then the hint of Sparen := *result.sparenHint (after the
 // write, whose recompute has set the hint to its own value). If result.bounded,
-// show kSearchBoundMessage in an information box (fundorix-cli solve: on
-// standard error, exit status 1). Any exception (ConversionError,
-// ArithmeticError) goes to the standard error box; nothing has been written by
-// this module then except the trials already made through the callback.
+// fieldText is the text from before the search and kSearchBoundMessage goes to
+// an information box (fundorix-cli solve: on standard error, exit status 1).
+// Any exception (ConversionError, ArithmeticError) goes to the standard error
+// box; the caller then writes back the searched field's text from before the
+// search if trials have been made through the callback.
 #pragma once
 
 #include "calc/simulation.h"
 
-#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -71,9 +71,9 @@ struct SearchSetup {
     /// falls) steadily with the monthly amount (rate and dividend not
     /// negative), it finds the first trial that reaches the target by
     /// bisection and writes only from there on. The outcome (x, trials,
-    /// bounded, the texts, and everything the form shows afterwards) is the
-    /// same as with every trial written; a search of 80 000 trials takes
-    /// milliseconds. Without them every trial goes through the callback.
+    /// the texts, and everything the form shows afterwards) is the same as
+    /// with every trial written, as long as the work lasts; a search of
+    /// 500 000 trials takes milliseconds. Without them every trial goes through the callback.
     const SimulationInputs* inputs = nullptr;
     const GridCells* grid = nullptr;
 };
@@ -83,29 +83,35 @@ struct SearchSetup {
 /// text (the same text runs nothing), and return Depotwert afterwards.
 using TrialFunction = std::function<double(const std::string& text)>;
 
-/// The bound of the search (without it some inputs would make the search run forever).
-/// The search ends after maxTrials trials or when maxDuration has passed,
-/// whichever comes first; it also ends as soon as it is provably stuck (its
-/// whole state repeats, so it could never reach the target).
+/// The bound of the search, counted in work rather than in time or trials, so
+/// that a search ends with the same outcome on any machine and under any load.
+/// One unit of work is one simulated year: every trial written through the
+/// callback costs the years of its recompute, and so does every trial the
+/// fast-forward evaluates without writing it. The search ends when it hits the
+/// target, when it is provably stuck (its whole state repeats, so it could
+/// never reach the target), or when the work is used up.
 struct SearchLimits {
-    std::int64_t maxTrials = 100000;
-    std::chrono::milliseconds maxDuration { 2000 };
+    /// About 2 s of searching on the window's recompute: 100 000 trials of a
+    /// 10-year plan or 10 000 of a 100-year plan.
+    std::int64_t maxWork = 1000000;
 };
 
 struct SearchResult {
-    std::int64_t trials = 0; ///< number of trial values written through the callback
-    /// The bound ended the search (or it was stuck): x is the trial whose
-    /// depot value came closest to the target, and the caller tells the user.
+    std::int64_t trials = 0; ///< number of trial values, written or skipped by the fast-forward
+    std::int64_t work = 0; ///< work spent, in simulated years (see SearchLimits)
+    /// The search gave up (the work was used up, or it was stuck). The
+    /// caller tells the user; fieldText then is the searched field's text
+    /// from before the search, so the form returns to what it showed.
     bool bounded = false;
     double x = 0; ///< the final value of the searched input before rounding
     /// Text to write into the searched field at the end:
     /// round(x · 100) / 100 in the general number format ("90,17", "12,42", "-561,12").
     std::string fieldText;
-    /// For Sparen searches (MonthlyAmount, Payout): the hint of Sparen to set
+    /// For solved Sparen searches (MonthlyAmount, Payout): the hint of Sparen to set
     /// after writing fieldText: round(x · 12 · 100) / 100 in the general format
-    /// followed by " im Jahr" ("1082,09 im Jahr"). Disengaged for Rate.
+    /// followed by " im Jahr" ("1082,09 im Jahr"). Disengaged for Rate and
+    /// when the search gave up (the restoring write's recompute sets the hint).
     std::optional<std::string> sparenHint;
-    double closestDepotwert = 0; ///< Depotwert of the kept trial (diagnostics, benchmarks)
 };
 
 /// Runs the common search, steps 3 to 5 (the final field writes are

@@ -46,13 +46,11 @@ public:
     virtual void showMessage(const QString& message) = 0;
     // The application's standard error box; the box appends the full stop.
     virtual void showError(const QString& message) = 0;
-    virtual void setBusy(bool busy) = 0;
 
     // Solves the monthly amount Sparen for a final depot value of 0 over the
     // current years, as the double-click on the depot value does after its
     // transfer, and writes the amount and its yearly hint. Returns false when
-    // the search had to give up (the user has been told then). The default
-    // runs the shared search through the operations above; a form that keeps
-    // its own solver may route it there instead.
-    virtual bool searchPayout();
+    // the search gave up or failed (the user has been told then, and Sparen
+    // shows its text from before the search).
+    virtual bool searchPayout() = 0;
 };

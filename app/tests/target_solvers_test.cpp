@@ -101,17 +101,32 @@ TEST_F(TargetSolversTest, UnparsableInitialSumIsAnError)
     EXPECT_EQ(form.fieldText(Field::Sparen), "50");
 }
 
-TEST_F(TargetSolversTest, UnreachableTargetEndsAtTheBoundWithAMessage)
+TEST_F(TargetSolversTest, UnreachableTargetGivesUpWithAMessageAndTheFieldFromBefore)
 {
     form.setFieldText(Field::AnlageSumme, "0");
     form.setFieldText(Field::Sparen, "0");
+    const QString depotBefore = depot();
     services.answers = QStringList { "50000" };
-    solvers.setLimits({ 2000, std::chrono::milliseconds(2000) });
+    solvers.setLimits({ 2000 * 10 });
     const TargetSolvers::Outcome outcome = solvers.ANLAGEGEWINNDblClick();
     EXPECT_EQ(outcome.status, TargetSolvers::Status::Bounded);
     EXPECT_EQ(
         services.informations, QStringList { "Der gewünschte Wert kann mit diesen Eingaben nicht erreicht werden." });
     EXPECT_FALSE(services.busy);
+    EXPECT_EQ(form.fieldText(Field::Rendite), "10");
+    EXPECT_EQ(depot(), depotBefore);
+}
+
+TEST_F(TargetSolversTest, ModeWithoutGrowthGivesUpAndRestoresTheMonthlyAmount)
+{
+    form.setFieldText(Field::ComboBox1, "xyz");
+    services.answers = QStringList { "50000" };
+    const TargetSolvers::Outcome outcome = solvers.AnlageWunschDblClick();
+    EXPECT_EQ(outcome.status, TargetSolvers::Status::Bounded);
+    EXPECT_EQ(form.fieldText(Field::Sparen), "50");
+    EXPECT_EQ(form.fieldHint(Field::Sparen), "600 im Jahr");
+    EXPECT_EQ(depot(), "11605,41");
+    EXPECT_EQ(services.informations.size(), 1);
 }
 
 }

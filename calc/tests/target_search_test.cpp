@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <random>
-#include <thread>
 #include <tuple>
 
 using namespace fundorix::calc;
@@ -126,22 +125,37 @@ TEST(TargetSearch, PayoutEmptiesTheDepotValue)
     EXPECT_EQ(f.shown.anlageWunsch, "0,88");
 }
 
-TEST(TargetSearch, PayoutOverHundredYearsMonthlyEndsQuickly)
+TEST(TargetSearch, PayoutOverHundredYearsMonthlyTakesLittleWork)
 {
     // Tens of thousands of trials of 1200 months each: the fast-forward
     // writes a few dozen of them. The step ends too small to change the
     // 15-digit text before the depot value hits the cent, so the search is
-    // stuck and the bound ends it.
+    // stuck, gives up, and hands back the monthly amount from before.
     Form f;
     f.inputs.comboBox1 = kModeMonthly;
     f.inputs.years = 100;
     f.recompute();
-    const auto start = std::chrono::steady_clock::now();
     const SearchResult r = f.solve(SolverOperation::Payout);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
     EXPECT_TRUE(r.bounded);
     EXPECT_EQ(r.trials, 81530);
-    EXPECT_EQ(f.inputs.sparen, "-13515993,84");
+    EXPECT_LT(r.work, 1000 * 100);
+    EXPECT_EQ(f.inputs.sparen, "50");
+}
+
+TEST(TargetSearch, HalfAMillionTrialsReachTheTarget)
+{
+    // Defaults over 100 years to a depot value of 5 000 000 000: the search
+    // walks up in steps of 1000 for about half a million trials before it
+    // closes in. Counted in trials this hit the old bound of 100 000.
+    Form f;
+    f.inputs.years = 100;
+    f.recompute();
+    const SearchResult r = f.solve(SolverOperation::MonthlyAmount, "5000000000");
+    EXPECT_FALSE(r.bounded);
+    EXPECT_EQ(r.trials, 500066); // as many as the search writing every trial makes
+    EXPECT_EQ(f.inputs.sparen, "654,66");
+    EXPECT_EQ(f.shown.anlageWunsch, "5000031023,10");
+    EXPECT_LT(r.work, SearchLimits().maxWork / 10);
 }
 TEST(TargetSearch, CancelledMonthlySearchOnlyRoundsTheAmount)
 {
@@ -230,11 +244,25 @@ TEST(TargetSearch, SearchWhoseDepotValueNeverMovesEndsAtTheBound)
     Form f;
     f.inputs.comboBox1 = "xyz";
     f.recompute();
-    const SearchResult r
-        = f.solve(SolverOperation::MonthlyAmount, "50000", SearchLimits { 2000, std::chrono::seconds(60) }, false);
+    const std::string depotBefore = *f.shown.anlageWunsch;
+    const SearchResult r = f.solve(SolverOperation::MonthlyAmount, "50000", SearchLimits { 2000 * 10 }, false);
     EXPECT_TRUE(r.bounded);
     EXPECT_EQ(r.trials, 2000);
-    EXPECT_EQ(f.inputs.sparen, "5000"); // the first trial (all depot values equal)
+    EXPECT_EQ(r.work, 2000 * 10);
+    EXPECT_EQ(f.inputs.sparen, "50"); // the text from before the search
+    EXPECT_EQ(f.shown.sparenHint, "600 im Jahr");
+    EXPECT_EQ(f.shown.anlageWunsch, depotBefore);
+}
+
+TEST(TargetSearch, SearchWhoseDepotValueNeverMovesGivesUpWithTheFastForward)
+{
+    Form f;
+    f.inputs.comboBox1 = "xyz";
+    f.recompute();
+    const SearchResult r = f.solve(SolverOperation::MonthlyAmount, "50000");
+    EXPECT_TRUE(r.bounded);
+    EXPECT_LE(r.work, SearchLimits().maxWork + 200 * 10);
+    EXPECT_EQ(f.inputs.sparen, "50");
 }
 
 TEST(TargetSearch, StuckSearchEndsAtOnce)
@@ -263,56 +291,37 @@ TEST(TargetSearch, OscillatingSearchEndsAtTheTrialBound)
         return (calls % 2 ? 1000.0 : -1000.0) + x * 1e-9;
     };
     SearchSetup setup { SolverOperation::Rate, 0, "", "10", 10, 5000 };
-    const SearchResult r = searchTarget(setup, oscillate, SearchLimits { 5000, std::chrono::milliseconds(60000) });
+    const SearchResult r = searchTarget(setup, oscillate, SearchLimits { 5000 * 10 });
     EXPECT_TRUE(r.bounded);
     EXPECT_EQ(r.trials, 5000);
     EXPECT_EQ(calls, 5000);
 }
 
-TEST(TargetSearch, SlowSearchEndsAtTheTimeBound)
-{
-    const TrialFunction slow = [](const std::string&) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        return 1.0;
-    };
-    std::int64_t count = 0;
-    const TrialFunction slowMoving = [&](const std::string&) {
-        slow("");
-        return static_cast<double>(++count % 7);
-    };
-    SearchSetup setup { SolverOperation::Rate, 100, "", "10", 10, 0 };
-    const auto start = std::chrono::steady_clock::now();
-    const SearchResult r = searchTarget(setup, slowMoving, SearchLimits { 100000, std::chrono::milliseconds(100) });
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_TRUE(r.bounded);
-    EXPECT_LT(r.trials, 100);
-    EXPECT_LT(elapsed, std::chrono::milliseconds(1000));
-}
-
-TEST(TargetSearch, BoundKeepsTheTrialClosestToTheTarget)
+TEST(TargetSearch, GivingUpHandsBackTheTextFromBefore)
 {
     // The depot value jumps over the target 0 where the rate crosses 0 and
-    // never comes closer than 1; the closest trial is the one nearest 0.
+    // never comes closer than 1.
     const TrialFunction f = [](const std::string& text) {
         const double x = static_cast<double>(parseDecimal(text));
         return x >= 0 ? 1 + x : -1 + x;
     };
     SearchSetup setup { SolverOperation::Rate, 0, "", "0,55", 10, 1.55 };
-    const SearchResult r = searchTarget(setup, f, SearchLimits { 500, std::chrono::milliseconds(60000) });
+    const SearchResult r = searchTarget(setup, f, SearchLimits { 500 * 10 });
     EXPECT_TRUE(r.bounded);
-    EXPECT_NEAR(std::fabs(r.closestDepotwert), 1, 1e-9);
-    EXPECT_NEAR(r.x, 0, 1e-9);
-    EXPECT_EQ(r.fieldText, "0");
+    EXPECT_EQ(r.fieldText, "0,55");
     EXPECT_FALSE(r.sparenHint);
 }
-TEST(TargetSearch, RateBelowMinus100PercentIsBounded)
+
+TEST(TargetSearch, RateBelowMinus100PercentStillEnds)
 {
+    // The depot value swings between signs from year to year here, yet
+    // still moves steadily with the monthly amount over the ten years.
     Form f;
     f.write(f.inputs.rendite, "-250");
-    const auto start = std::chrono::steady_clock::now();
     const SearchResult r = f.solve(SolverOperation::MonthlyAmount, "50000");
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2500));
-    (void)r;
+    EXPECT_FALSE(r.bounded);
+    EXPECT_EQ(f.inputs.sparen, "-7781,42");
+    EXPECT_EQ(f.shown.anlageWunsch, "49999,84");
 }
 
 // The fast-forward of the Sparen searches must not change anything: the same
@@ -322,12 +331,13 @@ void expectSameOutcome(
 {
     const SearchResult a = literal.solve(op, target, limits, false);
     const SearchResult b = fast.solve(op, target, limits, true);
+    if (a.bounded && a.work >= limits.maxWork)
+        return; // the literal search ran out of work where the fast one need not
     EXPECT_EQ(a.trials, b.trials);
     EXPECT_EQ(a.bounded, b.bounded);
     EXPECT_EQ(a.x, b.x);
     EXPECT_EQ(a.fieldText, b.fieldText);
     EXPECT_EQ(a.sparenHint, b.sparenHint);
-    EXPECT_EQ(a.closestDepotwert, b.closestDepotwert);
     EXPECT_EQ(literal.inputs.sparen, fast.inputs.sparen);
     EXPECT_EQ(literal.inputs.anlageSumme, fast.inputs.anlageSumme);
     EXPECT_EQ(literal.state.depotwert, fast.state.depotwert);
@@ -377,8 +387,8 @@ TEST_P(FastForwardEquivalence, GivesTheLiteralOutcome)
     f.grid[1][1] = "5";
     f.grid[2][1] = "-2000";
     f.recompute();
-    expectSameOutcome(f, f, c.payout ? SolverOperation::Payout : SolverOperation::MonthlyAmount, c.target,
-        SearchLimits { 100000, std::chrono::milliseconds(600000) });
+    expectSameOutcome(
+        f, f, c.payout ? SolverOperation::Payout : SolverOperation::MonthlyAmount, c.target, SearchLimits { 20000000 });
 }
 
 INSTANTIATE_TEST_SUITE_P(TargetSearch, FastForwardEquivalence,
@@ -388,8 +398,7 @@ INSTANTIATE_TEST_SUITE_P(TargetSearch, FastForwardEquivalence,
         FastCase { "target1e6halfyearly", "halbjährlich", 35, "1000", "6", "10", "0", "1", false, "1000000" },
         FastCase { "downwards", "jährlich", 20, "500000", "3", "0", "0", "0", false, "1000" },
         FastCase { "noGrowth", "jährlich", 50, "0", "0", "0", "0", "0", false, "12345678,91" },
-        FastCase { "negativeRateLiteralOnly", "jährlich", 30, "10000", "-5", "50", "0", "1", false, "200000" },
-        FastCase { "modeIgnoresSparen", "xyz", 10, "10000", "10", "50", "0", "1,5", false, "50000" }),
+        FastCase { "negativeRateLiteralOnly", "jährlich", 30, "10000", "-5", "50", "0", "1", false, "200000" }),
     [](const testing::TestParamInfo<FastCase>& info) { return std::string(info.param.name); });
 
 TEST(TargetSearch, FastForwardGivesTheLiteralOutcomeForRandomPlans)
@@ -416,17 +425,9 @@ TEST(TargetSearch, FastForwardGivesTheLiteralOutcomeForRandomPlans)
         const std::string target = std::to_string(pick(0, 3000000)) + "," + std::to_string(pick(10, 99));
         SCOPED_TRACE(testing::Message() << "case " << k << " mode " << f.inputs.comboBox1 << " years " << f.inputs.years
                                         << " target " << target << (payout ? " payout" : ""));
-        expectSameOutcome(f, f, payout ? SolverOperation::Payout : SolverOperation::MonthlyAmount, target,
-            SearchLimits { 20000, std::chrono::milliseconds(600000) });
+        expectSameOutcome(
+            f, f, payout ? SolverOperation::Payout : SolverOperation::MonthlyAmount, target, SearchLimits { 900000 });
     }
-}
-
-TEST(TargetSearch, FastForwardKeepsTheTrialBound)
-{
-    Form f;
-    f.inputs.years = 100;
-    f.recompute();
-    expectSameOutcome(f, f, SolverOperation::Payout, "", SearchLimits { 3000, std::chrono::milliseconds(600000) });
 }
 
 TEST(TargetSearch, PayoutOverHundredYearsWritesFewTrials)
@@ -439,7 +440,7 @@ TEST(TargetSearch, PayoutOverHundredYearsWritesFewTrials)
     EXPECT_EQ(f.inputs.anlageSumme, "945995669,03");
     EXPECT_TRUE(r.bounded); // stuck at -8617585,41802094 with the depot value at -0,02
     EXPECT_EQ(r.trials, 84204);
-    EXPECT_EQ(f.inputs.sparen, "-8617585,42");
+    EXPECT_EQ(f.inputs.sparen, "50");
     EXPECT_LT(f.writes - before, 100);
 }
 } // namespace

@@ -121,6 +121,37 @@ TEST(Cli, SolveFailureGoesToStandardError)
     EXPECT_EQ(run.err, QString::fromUtf8("'1,000.000' ist kein gültiger Gleitkommawert.\n"));
 }
 
+QString writePlan(const QTemporaryDir& dir, const QByteArray& lines)
+{
+    const QString path = dir.filePath("plan.ini");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(lines);
+    return path;
+}
+
+TEST(Cli, SearchOfHalfAMillionTrialsSucceeds)
+{
+    QTemporaryDir dir;
+    const QString path = writePlan(dir, "10000\r\n10\r\nj\xE4hrlich\r\n50\r\n1,5\r\n100\r\n0\r\nENDE\r\nENDE\r\n");
+    const CliRun run = runCli({ "solve", "monthly", "--target", "5000000000", path });
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith("Sparen=654,66\nRendite=10\nAnlageSumme=10000\nSparenHint=7855,86 im Jahr\n"
+                                   "trials=500066\nAnlageWunsch=5000031023,10\n"))
+        << run.out.toStdString();
+}
+
+TEST(Cli, SearchThatGivesUpPrintsTheFieldFromBefore)
+{
+    QTemporaryDir dir;
+    const QString path = writePlan(dir, "10000\r\n10\r\nxyz\r\n50\r\n1,5\r\n10\r\n0\r\nENDE\r\nENDE\r\n");
+    const CliRun run = runCli({ "solve", "monthly", "--target", "50000", path });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, QString::fromUtf8("Der gewünschte Wert kann mit diesen Eingaben nicht erreicht werden.\n"));
+    EXPECT_TRUE(run.out.startsWith("Sparen=50\n")) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("\nAnlageWunsch=11605,41\n")) << run.out.toStdString();
+}
+
 TEST(Cli, WrongUsageExitsWithTwo)
 {
     EXPECT_EQ(runCli({}).exitCode, 2);

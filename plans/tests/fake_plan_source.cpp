@@ -1,6 +1,7 @@
 #include "fake_plan_source.h"
 
 #include "calc/number_text.h"
+#include "calc/target_search.h"
 
 #include <stdexcept>
 
@@ -65,6 +66,26 @@ void FakePlanSource::setYears(int years)
 {
     m_years = years;
     setFieldText(PlanField::Jahre, QString::number(years));
+}
+
+bool FakePlanSource::searchPayout()
+{
+    calc::SearchSetup setup;
+    setup.operation = calc::SolverOperation::Payout;
+    setup.anlageSumme = m_fields[PlanField::AnlageSumme].toStdString();
+    setup.fieldText = m_fields[PlanField::Sparen].toStdString();
+    setup.years = m_years;
+    setup.depotwert = m_state.depotwert;
+    const calc::SearchResult result = calc::searchTarget(setup, [this](const std::string& text) {
+        setFieldText(PlanField::Sparen, QString::fromStdString(text));
+        return m_state.depotwert;
+    });
+    setFieldText(PlanField::Sparen, QString::fromStdString(result.fieldText));
+    if (result.sparenHint)
+        m_sparenHint = QString::fromStdString(*result.sparenHint);
+    if (result.bounded)
+        messages << QString::fromUtf8(calc::kSearchBoundMessage);
+    return !result.bounded;
 }
 
 QImage FakePlanSource::renderChart(const QSize& size) const

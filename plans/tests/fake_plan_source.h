@@ -29,7 +29,8 @@ public:
     QImage renderChart(const QSize& size) const override;
     void showMessage(const QString& message) override { messages << message; }
     void showError(const QString& message) override { errors << message; }
-    void setBusy(bool busy) override { busyChanges.push_back(busy); }
+    // The search as the window runs it, without the busy cursor.
+    bool searchPayout() override;
 
     // Sets several inputs at once, then recomputes once.
     void setInputs(const std::map<PlanField, QString>& texts);
@@ -43,7 +44,6 @@ public:
 
     QStringList messages;
     QStringList errors;
-    std::vector<bool> busyChanges;
 
 private:
     void recompute();
