@@ -1,6 +1,7 @@
 // fundorix: the savings calculator's window.
 #include "main_window.h"
 #include "print_menu.h"
+#include "qt_translations.h"
 #include "settings_file.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fundorix"));
+    installQtTranslations(QLocale::system());
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     const QString settingsPath = settingsFilePath(QApplication::applicationDirPath(), QApplication::arguments().mid(1));
     TAnlageRech window(settingsPath);

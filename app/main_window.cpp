@@ -207,11 +207,16 @@ bool TAnlageRech::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+// A file that could not be written keeps the window open, so the inputs are
+// not lost: the user can fix the cause and choose "Beenden" again, or close
+// the window without saving.
 void TAnlageRech::BitBtn1Click()
 {
     const QString failure = writeSettingsFile(m_form, m_settingsPath);
-    if (!failure.isEmpty())
+    if (!failure.isEmpty()) {
         showStandardErrorBox(this, failure);
+        return;
+    }
     close();
 }
 

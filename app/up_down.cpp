@@ -45,19 +45,40 @@ void UpDown::mousePressEvent(QMouseEvent* event)
     m_up = event->position().y() < height() / 2.0;
     m_pressed = true;
     update();
-    emit clicked(m_up);
     m_repeat.start(firstRepeatDelayMs);
+    click();
 }
 
-void UpDown::mouseReleaseEvent(QMouseEvent*)
+void UpDown::mouseReleaseEvent(QMouseEvent*) { endPress(); }
+
+bool UpDown::event(QEvent* event)
 {
-    m_repeat.stop();
-    m_pressed = false;
-    update();
+    // Sent to every widget of a window that a modal box blocks.
+    if (event->type() == QEvent::WindowBlocked)
+        endPress();
+    return QWidget::event(event);
 }
 
 void UpDown::repeat()
 {
     m_repeat.setInterval(repeatIntervalMs);
+    click();
+}
+
+// The repeat stays off while the click's handler runs: a box it opens runs
+// its own event loop, in which the timer would otherwise go on clicking.
+void UpDown::click()
+{
+    const bool repeating = m_repeat.isActive();
+    m_repeat.stop();
     emit clicked(m_up);
+    if (repeating && m_pressed)
+        m_repeat.start();
+}
+
+void UpDown::endPress()
+{
+    m_repeat.stop();
+    m_pressed = false;
+    update();
 }

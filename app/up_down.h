@@ -5,7 +5,9 @@
 
 // A free-standing up-down spinner: two arrow buttons stacked in one small
 // control. A press on the upper half clicks "up", on the lower half "down";
-// holding the button repeats the click, as the platform's spinners do.
+// holding the button repeats the click, as the platform's spinners do. A
+// modal box opened by a click (the error box of a field that is not a number)
+// ends the press: the release then goes to the box, never to the spinner.
 class UpDown : public QWidget {
     Q_OBJECT
 public:
@@ -18,9 +20,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void repeat();
+    void click();
+    void endPress();
 
     QTimer m_repeat;
     bool m_up = true;

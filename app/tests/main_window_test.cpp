@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -119,6 +121,31 @@ TEST_F(MainWindowTest, SpinnerOnTextShowsTheStandardErrorBox)
     EXPECT_EQ(child<QLineEdit>("AnlageSumme")->text(), "abc");
 }
 
+TEST_F(MainWindowTest, HeldSpinnerOnTextShowsOneErrorBoxPerPress)
+{
+    child<QLineEdit>("AnlageSumme")->setText("abc");
+    int boxes = 0;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++boxes;
+            box->accept();
+        }
+    });
+    answerer.start(10);
+    // The box opens while the button is down and takes its release, so only
+    // the press reaches the spinner. Wait well past the first repeat delay.
+    auto* spinner = child<UpDown>("UpDown5");
+    widget_events::mouse(spinner, QEvent::MouseButtonPress, QPoint(spinner->width() / 2, 2));
+    QEventLoop wait;
+    QTimer::singleShot(1000, &wait, &QEventLoop::quit);
+    wait.exec();
+    EXPECT_EQ(boxes, 1);
+    clickSpinner(child<UpDown>("UpDown1"), true);
+    EXPECT_EQ(child<QLineEdit>("Rendite")->text(), "10,5");
+    EXPECT_EQ(boxes, 1);
+}
+
 TEST_F(MainWindowTest, DoubleClickOnTheDepotValueSearchesTheMonthlyAmount)
 {
     QString caption;
@@ -191,12 +218,13 @@ TEST_F(MainWindowTest, QuitWritesTheSettingsAndClosing)
     EXPECT_EQ(again.findChild<QLineEdit*>("Sparen")->text(), "75");
 }
 
-TEST(MainWindowQuit, FailedWriteNamesTheFileAndStillCloses)
+TEST(MainWindowQuit, FailedWriteNamesTheFileAndKeepsTheWindowOpen)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("missing/Fundorix.ini");
     TAnlageRech window(path);
     window.show();
+    window.findChild<QLineEdit*>("Sparen")->setText("75");
     QString text;
     widget_events::whenModalOpens([&](QWidget* modal) {
         text = static_cast<QMessageBox*>(modal)->text();
@@ -205,7 +233,13 @@ TEST(MainWindowQuit, FailedWriteNamesTheFileAndStillCloses)
     window.BitBtn1Click();
     EXPECT_TRUE(text.contains(path)) << text.toStdString();
     EXPECT_TRUE(text.endsWith('.'));
+    EXPECT_TRUE(window.isVisible());
+    // The cause fixed, "Beenden" again saves what was typed and closes.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("missing"));
+    window.BitBtn1Click();
     EXPECT_FALSE(window.isVisible());
+    TAnlageRech again(path);
+    EXPECT_EQ(again.findChild<QLineEdit*>("Sparen")->text(), "75");
 }
 
 TEST_F(MainWindowTest, MenusAreReachableByName)
