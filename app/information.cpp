@@ -17,6 +17,9 @@ namespace {
 
 constexpr int designedWidth = 281;
 constexpr int clientHeight = 132;
+// The designed room right of the author's line (116 + 158 of 281).
+constexpr int authorRightMargin = designedWidth - (116 + 158);
+constexpr int okWidth = 72;
 
 const QColor navy(0, 0, 128);
 
@@ -92,7 +95,7 @@ TInformation::TInformation(QWidget* owner)
     setTextColour(this, Qt::black);
 
     const QLabel* author = addAuthorLabel(this, authorLine());
-    const int clientWidth = std::max(designedWidth, author->geometry().right() + 1);
+    const int clientWidth = std::max(designedWidth, author->geometry().right() + 1 + authorRightMargin);
     setFixedSize(clientWidth, clientHeight);
 
     m_label1 = addHeading(this, "Label1", 0, clientWidth);
@@ -114,7 +117,7 @@ TInformation::TInformation(QWidget* owner)
 
     auto* ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
-    ok->setGeometry(209, 108, 72, 24);
+    ok->setGeometry(clientWidth - okWidth, 108, okWidth, 24); // at the right edge, as designed
     ok->setFont(arial(11));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

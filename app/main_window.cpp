@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -65,7 +66,10 @@ TAnlageRech::TAnlageRech(const QString& settingsPath, QWidget* parent)
             m_form.setGridCell(row, 0, QString());
         m_form.recompute();
     }
-    setGeometry(320, 200, clientWidth, clientHeight + menuBar()->sizeHint().height());
+    // The designed client area, grown where the pages need more for their texts.
+    const QSize needed = centralWidget()->minimumSizeHint();
+    setGeometry(320, 200, std::max(clientWidth, needed.width()),
+        std::max(clientHeight, needed.height()) + menuBar()->sizeHint().height());
 }
 
 bool TAnlageRech::readSeriesColours()

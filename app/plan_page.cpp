@@ -4,7 +4,10 @@
 #include "up_down.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <algorithm>
 
 namespace {
 
@@ -13,8 +16,13 @@ constexpr int fieldLeft = 136;
 constexpr int fieldWidth = 73;
 constexpr int fieldHeight = 17;
 constexpr int spinnerLeft = 209;
+constexpr int comboWidth = 89;
+constexpr int comboHeight = 24;
 constexpr int resultCaptionLeft = 268;
 constexpr int valueRightEdge = 456;
+// Room kept between a text and the next control when the font needs more
+// than the designed sizes.
+constexpr int textGap = 4;
 
 int rowTop(Field field)
 {
@@ -88,6 +96,69 @@ PlanPage::PlanPage(QWidget* parent)
     QWidget::setTabOrder(edit(Field::Sparen), edit(Field::Edit1));
     QWidget::setTabOrder(edit(Field::Edit1), edit(Field::Jahre));
     QWidget::setTabOrder(edit(Field::Jahre), edit(Field::Dividente));
+    fitToFont();
+}
+
+void PlanPage::changeEvent(QEvent* event)
+{
+    // Sent after the children have taken the new font (the page gets the
+    // window's font when it joins the page control).
+    if (event->type() == QEvent::FontChange)
+        fitToFont();
+    QFrame::changeEvent(event);
+}
+
+// The designed places and sizes come from another platform's font and
+// controls. They stay where the texts fit; where a text does not, its control
+// (and the columns right of it) move or grow just enough.
+void PlanPage::fitToFont()
+{
+    int captionsRight = 0;
+    for (FormLabel* caption : m_inputCaptions) {
+        caption->adjustSize();
+        captionsRight = std::max(captionsRight, caption->geometry().right() + 1);
+    }
+    const int shift = std::max(0, captionsRight + textGap - fieldLeft);
+    const int height = fieldHeightForFont();
+    for (Field field : allFields) {
+        if (QLineEdit* edit = this->edit(field))
+            edit->setGeometry(fieldLeft + shift, rowTop(field), fieldWidth, height);
+    }
+    const int comboTop = rowTop(Field::ComboBox1) - 4;
+    m_comboBox->setGeometry(fieldLeft + shift, comboTop, std::max(comboWidth, m_comboBox->sizeHint().width()),
+        std::max(comboHeight, m_comboBox->sizeHint().height()));
+    for (Spinner s : allSpinners)
+        spinner(s)->setGeometry(spinnerLeft + shift, rowTop(spinnerRule(s).field), spinner(s)->width(), height);
+    m_yearsSpinner->setGeometry(spinnerLeft + shift, rowTop(Field::Jahre), m_yearsSpinner->width(), height);
+
+    const int inputsRight = std::max(spinnerLeft + shift + 16, m_comboBox->geometry().right() + 1);
+    fitResults(std::max(resultCaptionLeft + shift, inputsRight + textGap));
+    const int bottom = rowTop(Field::Dividente) + height;
+    setMinimumSize(m_values[0]->geometry().right() + 1 + 2 * textGap, bottom + 2 * textGap);
+}
+
+// A field tall enough for the font's ascent and descent inside its frame.
+int PlanPage::fieldHeightForFont() const
+{
+    const QLineEdit* field = edit(Field::AnlageSumme);
+    const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+    return std::max(fieldHeight, field->fontMetrics().height() + 2 * frame);
+}
+
+// The value labels keep a common right edge, far enough right that no start
+// text ("Dividendewiederanlage") runs into its caption.
+void PlanPage::fitResults(int captionLeft)
+{
+    int rightEdge = valueRightEdge + (captionLeft - resultCaptionLeft);
+    for (int i = 0; i < resultLabelCount; ++i) {
+        FormLabel* caption = m_resultCaptions[i];
+        caption->adjustSize();
+        caption->move(captionLeft, caption->y());
+        const int valueWidth = m_values[i]->fontMetrics().horizontalAdvance(initialResultText(resultRows[i].label));
+        rightEdge = std::max(rightEdge, caption->geometry().right() + 1 + 2 * textGap + valueWidth);
+    }
+    for (FormLabel* value : m_values)
+        value->anchorRightEdge(rightEdge, value->y());
 }
 
 FormLabel* PlanPage::addCaption(const QString& name, const QString& text, int left, int top, bool bold)
@@ -104,7 +175,8 @@ FormLabel* PlanPage::addCaption(const QString& name, const QString& text, int le
 
 void PlanPage::addInputRow(Field field, int top, const QString& caption)
 {
-    addCaption(QStringLiteral("Caption") + fieldName(field), caption, captionLeft, top, true);
+    m_inputCaptions.push_back(
+        addCaption(QStringLiteral("Caption") + fieldName(field), caption, captionLeft, top, true));
     auto* edit = new QLineEdit(defaultFieldText(field), this);
     edit->setObjectName(fieldName(field));
     edit->setGeometry(fieldLeft, top, fieldWidth, fieldHeight);
@@ -114,15 +186,17 @@ void PlanPage::addInputRow(Field field, int top, const QString& caption)
 
 void PlanPage::addComboBox(int top, const QString& caption)
 {
-    addCaption(QStringLiteral("CaptionComboBox1"), caption, captionLeft, top, true);
+    m_inputCaptions.push_back(addCaption(QStringLiteral("CaptionComboBox1"), caption, captionLeft, top, true));
     m_comboBox = new QComboBox(this);
+    // Wide enough for the longest mode ("vierteljährlich").
+    m_comboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_comboBox->setObjectName(QStringLiteral("ComboBox1"));
     m_comboBox->setEditable(true);
     m_comboBox->setInsertPolicy(QComboBox::NoInsert);
     for (const QString& mode : compoundingModes())
         m_comboBox->addItem(mode);
     m_comboBox->setCurrentText(defaultFieldText(Field::ComboBox1));
-    m_comboBox->setGeometry(fieldLeft, top - 4, 89, 24);
+    m_comboBox->setGeometry(fieldLeft, top - 4, comboWidth, comboHeight);
 }
 
 void PlanPage::addSpinners()
@@ -146,6 +220,7 @@ void PlanPage::addResults()
         FormLabel* caption = addCaption(
             QString::fromLatin1(row.captionName), QString::fromUtf8(row.caption), resultCaptionLeft, top, isDepot);
         caption->setToolTip(resultCaptionHint(row.label));
+        m_resultCaptions[static_cast<int>(row.label)] = caption;
         if (isDepot) {
             caption->setCursor(Qt::PointingHandCursor);
             m_label15 = caption;

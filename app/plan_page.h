@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <array>
+#include <vector>
 
 class FormLabel;
 class QComboBox;
@@ -27,7 +28,13 @@ public:
     FormLabel* label15() const { return m_label15; }
     FormLabel* label16() const { return m_label16; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void fitToFont();
+    int fieldHeightForFont() const;
+    void fitResults(int captionLeft);
     void addInputRow(Field field, int top, const QString& caption);
     void addComboBox(int top, const QString& caption);
     void addSpinners();
@@ -39,6 +46,8 @@ private:
     std::array<UpDown*, 5> m_spinners {};
     UpDown* m_yearsSpinner = nullptr;
     std::array<FormLabel*, resultLabelCount> m_values {};
+    std::vector<FormLabel*> m_inputCaptions;
+    std::array<FormLabel*, resultLabelCount> m_resultCaptions {};
     FormLabel* m_label15 = nullptr;
     FormLabel* m_label16 = nullptr;
 };
