@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QPainter>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -153,8 +154,27 @@ TEST(ReportDefinitions, ChartPictureSitsInTheImageBox)
     EXPECT_EQ(page.pixelColor(at(left + 50, top + 107.5)), QColor(Qt::white));
 }
 
-TEST(ReportDefinitions, NinetyNinePaymentsContinueOnFurtherPagesEachLineOnce)
+// The picture's box on page 1 in page pixels (96 per inch): the detail band
+// starts at the 10 mm margins.
+QRect pictureBoxPx(const ReportPlanDefinition& definition)
 {
+    const TBVPrintable& image = definition.printable(QStringLiteral("BVImage1"));
+    const auto px = [](long double native) { return static_cast<int>(std::lround((native + 100) * 96 / 254)); };
+    const int left = px(image.native(TBVPrintableSize::Left));
+    const int top = px(image.native(TBVPrintableSize::Top));
+    return QRect(QPoint(left, top),
+        QPoint(px(image.native(TBVPrintableSize::Left) + image.native(TBVPrintableSize::Width)) - 1,
+            px(image.native(TBVPrintableSize::Top) + image.native(TBVPrintableSize::Height)) - 1));
+}
+
+class NinetyNinePayments : public ::testing::TestWithParam<bool> { };
+
+// Every payment line shows on paper exactly once: none lies under the chart
+// picture of page 1 (which is drawn over it), the list goes on at the top of
+// the next pages.
+TEST_P(NinetyNinePayments, EveryLineVisibleOnceNoneUnderThePicture)
+{
+    const bool development = GetParam();
     Plans<> p;
     QStringList expected;
     for (int column = 1; column <= 99; ++column) {
@@ -164,18 +184,35 @@ TEST(ReportDefinitions, NinetyNinePaymentsContinueOnFurtherPagesEachLineOnce)
         expected << plantexts::extraPaymentLine(QString::number(column % 10 + 1), QString::number(column % 12 + 1),
             QString::number(column * 10), QStringLiteral("€"));
     }
-    ASSERT_EQ(p.commands.Tilgungsplan1Click(), PlanOutcome::Shown);
+    ASSERT_EQ(development ? p.commands.Anlageentwicklung1Click() : p.commands.Tilgungsplan1Click(), PlanOutcome::Shown);
+    const ReportPlanDefinition& definition
+        = development ? static_cast<ReportPlanDefinition&>(p.entwicklung) : p.tilgungsplan;
+    const QRect picture = pictureBoxPx(definition);
     const TBVPrinter& printer = *p.output.printers.at(0);
     EXPECT_GE(printer.PageCount(), 2);
     QStringList printed;
+    int onPageOne = 0;
     for (int page = 1; page <= printer.PageCount(); ++page) {
-        for (const QString& text : pageTexts(printer, page)) {
-            if (text.contains(". Monat"))
-                printed << text;
+        const std::unique_ptr<EmfPage> picturePage = printer.GetPage(page);
+        for (const EmfText& text : EmfPlayer(*picturePage).texts()) {
+            if (!text.text.contains(". Monat"))
+                continue;
+            printed << text.text;
+            const QRect bounds(
+                QPoint(text.bounds.left, text.bounds.top), QPoint(text.bounds.right - 1, text.bounds.bottom - 1));
+            if (page == 1) {
+                ++onPageOne;
+                EXPECT_FALSE(bounds.intersects(picture)) << text.text.toStdString();
+            }
         }
     }
     EXPECT_EQ(printed, expected);
+    EXPECT_GE(onPageOne, 7); // the lines above the picture stay on page 1
 }
+
+INSTANTIATE_TEST_SUITE_P(Plans, NinetyNinePayments, ::testing::Bool(), [](const ::testing::TestParamInfo<bool>& info) {
+    return std::string(info.param ? "Anlageentwicklung" : "Darlehnsberechnung");
+});
 
 struct PrintedCase {
     const char* name;

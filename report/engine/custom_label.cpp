@@ -1,6 +1,6 @@
 #include "report/engine/custom_label.h"
-#include "export/filter.h"
 
+#include "export/filter.h"
 #include "report/engine/band.h"
 #include "report/engine/export_shapes.h"
 #include "report/engine/reference_device.h"
@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 // The values of one print of the element, native.
 struct TBVCustomLabel::PrintPass {
@@ -20,6 +21,8 @@ struct TBVCustomLabel::PrintPass {
     long double x = 0;
     long double y = 0;
     long double bottom = 0;
+    // Lines stop above this (the top of the next printable below the label on this page).
+    long double limit = std::numeric_limits<long double>::infinity();
     long double grown = 0;
     bool hasGrown = false;
     TAlignment alignment = TAlignment::taLeftJustify;
@@ -188,8 +191,11 @@ void TBVCustomLabel::PrintAt(long double offsetX, long double offsetY)
     else if (pass.alignment == TAlignment::taCenter)
         pass.x += pass.width / 2;
 
-    if (ContentDone())
+    if (ContentDone()) {
         m_nextLine = 0;
+        // Only the first pass shares its page with the band's other printables.
+        pass.limit = topOfPrintableBelow(offsetY, pass.left, pass.left + pass.width);
+    }
     while (m_nextLine < m_lines.size() && nextLineFits(pass)) {
         printLine(pass, m_lines.at(m_nextLine));
         ++m_nextLine;
@@ -202,8 +208,33 @@ void TBVCustomLabel::PrintAt(long double offsetX, long double offsetY)
             pass.top + pass.height + pass.grown));
 }
 
+// Lines that stretch the label past its box would otherwise run under a
+// printable further down the band (the chart picture below the list of extra
+// payments) and be covered by it; they continue on the next page instead, as
+// lines beyond the page's foot do.
+long double TBVCustomLabel::topOfPrintableBelow(long double offsetY, long double left, long double right) const
+{
+    long double limit = std::numeric_limits<long double>::infinity();
+    if (!band())
+        return limit;
+    const long double ownBottom = native(TBVPrintableSize::Top) + native(TBVPrintableSize::Height);
+    const long double offsetX = left - native(TBVPrintableSize::Left);
+    for (const auto& other : band()->printables()) {
+        if (other.get() == this || !other->Enabled)
+            continue;
+        const long double top = other->native(TBVPrintableSize::Top);
+        const long double otherLeft = offsetX + other->native(TBVPrintableSize::Left);
+        const long double otherRight = otherLeft + other->native(TBVPrintableSize::Width);
+        if (top >= ownBottom && otherLeft < right && otherRight > left)
+            limit = std::min(limit, offsetY + top);
+    }
+    return limit;
+}
+
 bool TBVCustomLabel::nextLineFits(PrintPass& pass)
 {
+    if (pass.y + pass.lineHeight > pass.limit)
+        return false;
     if (pass.y + pass.lineHeight <= pass.bottom)
         return true;
     if (!AutoStretch || !band() || !band()->CanStretch(pass.lineHeight))

@@ -54,6 +54,7 @@ private:
     void sizeToLines();
     long double lineHeight() const;
     bool nextLineFits(PrintPass& pass);
+    long double topOfPrintableBelow(long double offsetY, long double left, long double right) const;
     void printLine(PrintPass& pass, const QString& line);
     void fillBackground(long double left, long double top, long double right, long double bottom);
 
