@@ -2,8 +2,10 @@
 
 #include "report/store/printer_settings.h"
 
+#include <QPoint>
 #include <QString>
 #include <Qt>
+#include <optional>
 
 // The zoom a preview starts with; bvZoomOther and bvZoom100 both start at
 // the report's own zoom.
@@ -17,10 +19,12 @@ enum class TPrevSaveType { stBVP, stPDF, stXL, stHTML, stRTF, stCSV, stASCII, st
 struct TBVPreviewSettings {
     bool stayOnTop = false; // PrevFormStyle
     Qt::WindowState initialState = Qt::WindowNoState; // PreviewInitialState
-    int width = 500; // PreviewWidth; 0 or less means 500
-    int height = 500; // PreviewHeight; 0 or less means 500
-    int left = 0;
-    int top = 0;
+    // PreviewWidth, PreviewHeight; 0 or less: sized to show the whole tool bar
+    // and a page at fit-to-width, as far as the screen allows.
+    int width = 0;
+    int height = 0;
+    // PreviewLeft, PreviewTop; none stored: centred on the screen.
+    std::optional<QPoint> position;
     bool showThumbs = true; // PrevShowThumbs
     bool showSearch = true; // PrevShowSearch
     TBVZoomState initialZoom = TBVZoomState::bvZoomToFit; // PrevInitialZoom

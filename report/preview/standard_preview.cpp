@@ -13,15 +13,19 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -60,6 +64,9 @@ const ButtonSpec ToolBarButtons[] = {
 const char* const FinishedOnlyButtons[] = { "SaveReport", "LoadReport", "FindButton", "GotoPageButton", "FirstPage",
     "PreviousPage", "nextPage", "LastPage" };
 
+// The client area of the stored form.
+constexpr QSize DesignedSize(753, 499);
+
 constexpr int ButtonWidth = 34;
 constexpr int SeparatorWidth = 26;
 
@@ -73,7 +80,7 @@ TBVStandardPreview::TBVStandardPreview(TBVPrinter* printer, TBVPreviewOwner* own
 {
     setObjectName(QStringLiteral("BVStandardPreview"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(753, 499);
+    resize(DesignedSize);
     m_preview = new TBVPreview;
     m_preview->setObjectName(QStringLiteral("BVPreview"));
     buildToolBar();
@@ -85,7 +92,9 @@ TBVStandardPreview::TBVStandardPreview(TBVPrinter* printer, TBVPreviewOwner* own
     splitter->addWidget(m_tabs);
     splitter->addWidget(m_preview);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({ 193, 560 });
+    // Wide enough for both sheet captions ("Search Results" in full).
+    const int tabsWidth = std::max(193, m_tabs->tabBar()->sizeHint().width() + 8);
+    splitter->setSizes({ tabsWidth, DesignedSize.width() - tabsWidth });
     setCentralWidget(splitter);
 
     attachPrinter();
@@ -244,8 +253,7 @@ void TBVStandardPreview::applySettings()
     if (m_owner) {
         m_settings = m_owner->PreviewSettings();
         setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.stayOnTop);
-        resize(m_settings.width > 0 ? m_settings.width : 500, m_settings.height > 0 ? m_settings.height : 500);
-        move(m_settings.left, m_settings.top);
+        placeWindow();
         setWindowState(m_settings.initialState);
         m_statusTitle = m_settings.reportTitle;
     } else {
@@ -263,6 +271,35 @@ void TBVStandardPreview::applySettings()
     action(QStringLiteral("FindButton"))->setVisible(m_settings.showSearch);
     const int pages = m_printer ? m_printer->PageCount() : 0;
     m_thumbGrid->setRowCount(tabsShown && pages > 0 ? pages : 1);
+}
+
+// Stored sizes and places win; without them the window opens centred, wide
+// enough for the whole tool bar and tall enough for a page at fit-to-width.
+void TBVStandardPreview::placeWindow()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    if (m_settings.width <= 0 || m_settings.height <= 0) {
+        layout()->activate();
+        const QSize chrome = size() - m_preview->viewport()->size();
+        const QSize pagePx = m_printer ? m_preview->pageSizePx() : QSize();
+        const QToolBar* toolBar = findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+        const int toolBarWidth = toolBar->sizeHint().width() + (width() - toolBar->width());
+        const QSize fitting
+            = fittingWindowSize(DesignedSize, toolBarWidth, chrome, pagePx, available.size() - frameExtra);
+        resize(m_settings.width > 0 ? m_settings.width : fitting.width(),
+            m_settings.height > 0 ? m_settings.height : fitting.height());
+    } else {
+        resize(m_settings.width, m_settings.height);
+    }
+    if (m_settings.position) {
+        move(*m_settings.position);
+        return;
+    }
+    QRect frame(QPoint(), size() + frameExtra);
+    frame.moveCenter(available.center());
+    move(frame.topLeft());
 }
 
 void TBVStandardPreview::applyInitialZoom()
@@ -343,6 +380,8 @@ void TBVStandardPreview::PageAvailable(int availablePages)
     m_thumbGrid->setRowCount(finished ? pages : pages - 1);
     m_thumbGrid->viewport()->update();
     setRunningState(finished);
+    if (finished)
+        ProgressUpdate(100); // a finished run leaves no percentage behind
     updatePageStatus();
     if (m_owner && m_settings.pagesInPreview > 0 && m_settings.pagesInPreview == pages)
         m_owner->StopTakingRecords();

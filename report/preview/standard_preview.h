@@ -77,6 +77,7 @@ private:
     void buildStatusBar();
     void buildTabs();
     void applySettings();
+    void placeWindow();
     void applyInitialZoom();
     void attachPrinter();
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);

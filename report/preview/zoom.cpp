@@ -32,3 +32,12 @@ QSize zoomedImageSize(QSize pagePx, int zoom)
 {
     return { roundEven(pagePx.width() * zoom / 100.0) + 4, roundEven(pagePx.height() * zoom / 100.0) + 4 };
 }
+
+QSize fittingWindowSize(QSize designedPx, int toolBarWidthPx, QSize chromePx, QSize pagePx, QSize availablePx)
+{
+    const int width = std::min(std::max(designedPx.width(), toolBarWidthPx), availablePx.width());
+    const int zoom = fitToWidthZoom(width - chromePx.width(), pagePx.width());
+    const int pageHeight = zoomedImageSize(pagePx, zoom).height();
+    const int height = std::min(std::max(designedPx.height(), pageHeight + chromePx.height()), availablePx.height());
+    return { width, height };
+}

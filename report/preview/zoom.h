@@ -23,3 +23,9 @@ int fitToWidthZoom(int areaWidthPx, int pageWidthPx);
 // Size of the page image at a zoom: the zoomed page plus 4 pixels for the
 // outline and the shadow.
 QSize zoomedImageSize(QSize pagePx, int zoom);
+
+// The preview window's size when its report stores none: the designed size,
+// wider where the whole tool bar needs more, and tall enough to show a page
+// whole at fit-to-width; never larger than the screen's free area. chromePx
+// is the room taken around the page area (tool bar, status bar, tabs, frames).
+QSize fittingWindowSize(QSize designedPx, int toolBarWidthPx, QSize chromePx, QSize pagePx, QSize availablePx);

@@ -56,6 +56,21 @@ TEST(Zoom, ImageIsZoomedPagePlusOutlineAndShadow)
     EXPECT_EQ(zoomedImageSize(QSize(5, 7), 50), QSize(6, 8));
 }
 
+TEST(Zoom, WindowWithoutStoredSizeShowsToolBarAndAPageAtFitToWidth)
+{
+    const QSize designed(753, 499);
+    const QSize chrome(250, 90);
+    const QSize screen(1280, 1000);
+    // 570 / 794 * 90 = 64.6 gives zoom 65; 1123 * 0.65 = 729.95, plus 4 for
+    // the outline, plus the chrome.
+    EXPECT_EQ(fittingWindowSize(designed, 820, chrome, A4PortraitPx, screen), QSize(820, 824));
+    // A tool bar narrower than the designed window keeps the designed width:
+    // 503 / 794 * 90 = 57.01, 1123 * 0.57 = 640.11.
+    EXPECT_EQ(fittingWindowSize(designed, 500, chrome, A4PortraitPx, screen), QSize(753, 734));
+    // A small screen bounds both.
+    EXPECT_EQ(fittingWindowSize(designed, 820, chrome, A4PortraitPx, QSize(800, 600)), QSize(800, 600));
+}
+
 struct PagingCase {
     TBVPageCommand command;
     int current;

@@ -20,9 +20,13 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QWheelEvent>
 #include <deque>
 #include <gtest/gtest.h>
@@ -473,6 +477,45 @@ TEST(PreviewArea, FitToPageInTheExampleAreaGivesThirtyEight)
     EXPECT_EQ(preview.ZoomMode(), TBVZoomMode::bvZoomOther);
     // 794 * 1.5 = 1191 and 1123 * 1.5 = 1684.5, which rounds to the even 1684.
     EXPECT_EQ(preview.image()->size(), QSize(1195, 1688));
+}
+
+TEST_F(PreviewWindow, WithoutStoredSizeOpensCentredShowingToolBarTabsAndAPage)
+{
+    auto printer = finishedPrinter({ "Seite 1" });
+    open(printer.get());
+    const QRect screen = m_window->screen()->availableGeometry();
+    EXPECT_LE(std::abs(m_window->frameGeometry().center().x() - screen.center().x()), 2);
+    const QToolBar* toolBar = m_window->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+    EXPECT_GE(toolBar->width(), toolBar->sizeHint().width());
+    const QTabBar* tabs = m_window->findChild<QTabWidget*>(QStringLiteral("Tabs"))->tabBar();
+    for (int i = 0; i < tabs->count(); ++i)
+        EXPECT_GE(tabs->tabRect(i).width(), tabs->fontMetrics().horizontalAdvance(tabs->tabText(i))) << i;
+    trigger("ZoomToWidth");
+    const QSize page = m_window->preview()->image()->size();
+    if (m_window->height() < screen.height() - 60) // room on the screen: the page shows whole
+        EXPECT_LE(page.height(), m_window->preview()->viewport()->height());
+}
+
+TEST_F(PreviewWindow, StoredSizeAndPlaceWin)
+{
+    auto printer = finishedPrinter({ "Seite 1" });
+    m_owner.settings.width = 640;
+    m_owner.settings.height = 480;
+    m_owner.settings.position = QPoint(30, 40);
+    open(printer.get());
+    EXPECT_EQ(m_window->size(), QSize(640, 480));
+    EXPECT_EQ(m_window->pos(), QPoint(30, 40));
+}
+
+TEST_F(PreviewWindow, FinishedRunLeavesNoPercentage)
+{
+    TBVPrinter printer;
+    printer.StartJob();
+    drawPage(printer, "Seite 1");
+    open(&printer);
+    printer.FinishJob();
+    processEvents();
+    EXPECT_EQ(m_window->statusPanel(0)->text(), QString());
 }
 
 TEST_F(PreviewWindow, ScreenshotShowsThePage)
