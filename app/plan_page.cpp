@@ -131,7 +131,7 @@ void PlanPage::fitToFont()
         spinner(s)->setGeometry(spinnerLeft + shift, rowTop(spinnerRule(s).field), spinner(s)->width(), height);
     m_yearsSpinner->setGeometry(spinnerLeft + shift, rowTop(Field::Jahre), m_yearsSpinner->width(), height);
 
-    const int inputsRight = std::max(spinnerLeft + shift + 16, m_comboBox->geometry().right() + 1);
+    const int inputsRight = std::max(spinner(Spinner::UpDown5)->geometry().right(), m_comboBox->geometry().right()) + 1;
     fitResults(std::max(resultCaptionLeft + shift, inputsRight + textGap));
     const int bottom = rowTop(Field::Dividente) + height;
     setMinimumSize(m_values[0]->geometry().right() + 1 + 2 * textGap, bottom + 2 * textGap);
