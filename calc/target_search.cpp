@@ -328,7 +328,7 @@ SearchResult searchTarget(const SearchSetup& setup, const TrialFunction& trial, 
             }
         }
         // Trials 1 .. noEvent reach nothing (monotone between clean ends).
-        if (noEvent < 2 || !probe(1).clean || !probe(noEvent).clean)
+        if (noEvent < 2 || !probe(noEvent).clean)
             return false;
         // The first skipped trial continues the stretch already written
         // (its depot value lies on the same side of the last two values).
