@@ -1,3 +1,4 @@
+#include "calc/errors.h"
 #include "fake_plan_source.h"
 #include "plans/plan_texts.h"
 #include "plans/print_commands.h"
@@ -118,11 +119,23 @@ TEST(DevelopmentReport, FailingMemoKeepsLinesMadeAndOmitsKeine)
         f.source.setGridCell(PlanSource::yearRow, column, QString::number(column));
     f.entwicklung.beforeAddLine = [](const QString& line) {
         if (line.startsWith("3"))
-            throw std::runtime_error("memo full");
+            throw fundorix::calc::ConversionError("3");
     };
     ASSERT_EQ(f.commands.Anlageentwicklung1Click(), PlanOutcome::Shown);
     EXPECT_EQ(f.output.shots.at(0).memo.size(), 2);
     EXPECT_EQ(f.output.shots.at(0).captions.value("QKapital"), "41134,80 €");
+}
+
+// Only a conversion ends the list quietly; any other failure is a fault the
+// user must hear of.
+TEST(DevelopmentReport, OtherMemoFailureReachesTheErrorBox)
+{
+    Fixture f;
+    f.source.setGridCell(PlanSource::yearRow, 1, "1");
+    f.entwicklung.beforeAddLine = [](const QString&) { throw std::logic_error("memo index out of range"); };
+    EXPECT_EQ(f.commands.Anlageentwicklung1Click(), PlanOutcome::Failed);
+    EXPECT_EQ(f.source.errors, QStringList { "memo index out of range" });
+    EXPECT_TRUE(f.output.shots.empty());
 }
 
 TEST(DevelopmentReport, EngineFailureReachesTheErrorBox)

@@ -19,24 +19,20 @@ constexpr int SignatureProbe = 1100;
 
 void TBVPageList::SetStream(TBVStream* stream)
 {
-    QMutexLocker locker(&m_lock);
     m_stream = stream;
     m_lastPage = 0;
 }
 
 void TBVPageList::ResetPages()
 {
-    QMutexLocker locker(&m_lock);
     m_pageCount = 0;
     m_lastPage = 0;
 }
 
 void TBVPageList::WriteHeader()
 {
-    QMutexLocker locker(&m_lock);
     if (!m_stream || m_pageCount == 0)
         return;
-    QMutexLocker streamLocker(&m_stream->lock());
     const qint64 saved = m_stream->position();
     m_stream->seek(0);
     m_stream->write(StoredReport::header(m_pageCount, m_compressed, m_created));
@@ -45,10 +41,8 @@ void TBVPageList::WriteHeader()
 
 void TBVPageList::AddPage(const QByteArray& metafile)
 {
-    QMutexLocker locker(&m_lock);
     if (!m_stream)
         return;
-    QMutexLocker streamLocker(&m_stream->lock());
     if (m_pageCount == 0) {
         m_headerSize = StoredReport::HeaderSize;
         m_created = StoredReport::dateTimeValue(QDateTime::currentDateTime());
@@ -152,10 +146,8 @@ QByteArray TBVPageList::readBody(qint64 start, int n)
 
 std::unique_ptr<EmfPage> TBVPageList::GetPage(int n)
 {
-    QMutexLocker locker(&m_lock);
     if (!m_stream || n < 1 || n > m_pageCount)
         return nullptr;
-    QMutexLocker streamLocker(&m_stream->lock());
     const qint64 saved = m_stream->position();
     try {
         QByteArray metafile = readBody(moveToPage(n), n);
@@ -170,17 +162,14 @@ std::unique_ptr<EmfPage> TBVPageList::GetPage(int n)
 
 void TBVPageList::CopyToFile(const QString& fileName)
 {
-    QMutexLocker locker(&m_lock);
     if (m_stream)
         m_stream->copyToFile(fileName);
 }
 
 void TBVPageList::OpenFile(TBVStream* stream)
 {
-    QMutexLocker locker(&m_lock);
     SetStream(stream);
     m_pageCount = 0;
-    QMutexLocker streamLocker(&stream->lock());
     stream->seek(0);
     const QByteArray start = stream->readExact(std::min<qint64>(stream->size(), SignatureProbe));
     const StoredReport::HeaderInfo info = StoredReport::readHeader(start);
