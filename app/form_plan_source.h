@@ -24,6 +24,7 @@ public:
     QImage renderChart(const QSize& size) const override;
     void showMessage(const QString& message) override;
     void showError(const QString& message) override;
+    CommandGuard& commandGuard() override;
     // The form's payout search, the one the double-click on Label15 runs.
     bool searchPayout() override;
 

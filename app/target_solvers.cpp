@@ -53,12 +53,15 @@ TargetSolvers::Outcome TargetSolvers::searchWithInputBox(calc::SolverOperation o
     return search(operation, *target);
 }
 
-// The one place where a search starts and ends: under the busy cursor, with
-// the field handed back when the search gives up or fails half-way.
+// The one place where a search starts and ends: under the busy cursor and the
+// form's command guard (no print command starts on a form whose fields are
+// being searched), with the field handed back when the search gives up or
+// fails half-way.
 TargetSolvers::Outcome TargetSolvers::search(calc::SolverOperation operation, double target)
 {
     FormServices& services = m_form.services();
     BusyCursor busy(services);
+    CommandGuard::Hold commandInProgress(m_form.commandGuard());
     const Field field = searchedField(operation);
     const QString textBefore = m_form.fieldText(field);
     calc::SearchSetup setup;

@@ -3,6 +3,7 @@
 #include "target_solvers.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -28,6 +29,16 @@ TEST_F(TargetSolversTest, MonthlyAmountForATargetDepotValue)
     EXPECT_EQ(services.inputPresets, QStringList { "41134,80" });
     EXPECT_FALSE(services.busy);
     EXPECT_EQ(services.busyCount, 1);
+}
+
+TEST_F(TargetSolversTest, ASearchHoldsTheCommandGuardWhileItRuns)
+{
+    std::vector<bool> busyChanges;
+    form.commandGuard().setBusyChanged([&](bool busy) { busyChanges.push_back(busy); });
+    solvers.payoutSearch();
+    form.commandGuard().setBusyChanged({});
+    EXPECT_EQ(busyChanges, (std::vector<bool> { true, false }));
+    EXPECT_FALSE(form.commandGuard().busy());
 }
 
 TEST_F(TargetSolversTest, RateForATargetDepotValue)

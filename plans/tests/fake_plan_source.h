@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/simulation.h"
+#include "plans/command_guard.h"
 #include "plans/plan_definition.h"
 #include "plans/plan_layout.h"
 #include "plans/plan_output.h"
@@ -31,6 +32,7 @@ public:
     void showError(const QString& message) override { errors << message; }
     // The search as the window runs it, without the busy cursor.
     bool searchPayout() override;
+    CommandGuard& commandGuard() override { return guard; }
 
     // Sets several inputs at once, then recomputes once.
     void setInputs(const std::map<PlanField, QString>& texts);
@@ -44,6 +46,7 @@ public:
 
     QStringList messages;
     QStringList errors;
+    CommandGuard guard;
 
 private:
     void recompute();
