@@ -2,29 +2,16 @@
 
 #include "report/engine/page.h"
 #include "report/engine/report.h"
+#include "report/engine/report_printer_settings.h"
 #include "report/store/printer.h"
 
-#include <utility>
-
-PagePrinterAdapter::PagePrinterAdapter(TBVPrinter& printer)
+PagePrinterAdapter::PagePrinterAdapter(TBVPrinter& printer, const TBVReportPrinterSettings& settings)
     : m_printer(printer)
+    , m_settings(settings)
 {
 }
 
-void PagePrinterAdapter::applyPageSetup(const TBVPage& page)
-{
-    TPrinterSettings& settings = m_printer.PrinterSettings();
-    const bool landscape = page.Orientation() == TBVOrientation::Landscape;
-    double width = static_cast<double>(page.native(TBVPage::Width));
-    double length = static_cast<double>(page.native(TBVPage::Length));
-    // The printer keeps the portrait size and swaps it itself in landscape.
-    if (landscape)
-        std::swap(width, length);
-    settings.paperSize = static_cast<int>(page.PaperSize());
-    settings.paperWidth = width;
-    settings.paperLength = length;
-    settings.orientation = page.Orientation();
-}
+void PagePrinterAdapter::applyPageSetup(const TBVPage& page) { ApplyPrinterSettings(m_settings, page, m_printer); }
 
 void PagePrinterAdapter::setTitle(const QString& title) { m_printer.SetTitle(title); }
 
@@ -54,12 +41,12 @@ long double PagePrinterAdapter::TopOffset() const { return m_printer.TopOffset()
 
 void TBVReport::generate(TBVPrinter& printer)
 {
-    PagePrinterAdapter adapter(printer);
+    PagePrinterAdapter adapter(printer, PrinterSettings);
     CreateReport(adapter);
 }
 
 void TBVReport::ExportToFilter(TBVExportFilter& filter, TBVPrinter& printer)
 {
-    PagePrinterAdapter adapter(printer);
+    PagePrinterAdapter adapter(printer, PrinterSettings);
     ExportToFilter(filter, adapter);
 }

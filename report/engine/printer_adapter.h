@@ -3,11 +3,13 @@
 #include "report/engine/report_printer.h"
 
 class TBVPrinter;
+struct TBVReportPrinterSettings;
 
-// Generation into the page store's (or a printer's) TBVPrinter.
+// Generation into the page store's (or a printer's) TBVPrinter, with the
+// report's printer settings applied before the job starts.
 class PagePrinterAdapter : public ReportPrinter {
 public:
-    explicit PagePrinterAdapter(TBVPrinter& printer);
+    PagePrinterAdapter(TBVPrinter& printer, const TBVReportPrinterSettings& settings);
 
     void applyPageSetup(const TBVPage& page) override;
     void setTitle(const QString& title) override;
@@ -26,4 +28,5 @@ public:
 
 private:
     TBVPrinter& m_printer;
+    const TBVReportPrinterSettings& m_settings;
 };

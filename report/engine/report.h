@@ -5,6 +5,7 @@
 #include "report/engine/page.h"
 #include "report/engine/printable.h"
 #include "report/engine/report_bands.h"
+#include "report/engine/report_printer_settings.h"
 
 #include <QStringList>
 #include <QVariantMap>
@@ -12,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class QPrinter;
 class ReportPrinter;
 class TBVExportFilter;
 class TBVPrinter;
@@ -59,6 +61,14 @@ public:
     std::function<void(TBVReport& report)> OnStartPage;
     std::function<void(TBVReport& report)> OnEndPage;
     std::function<void(TBVReport& report)> AfterPreview;
+    std::function<void(TBVReport& report)> AfterPrint;
+
+    // Printer settings handed to the page printer before every run, and the
+    // second set: what the printer setup dialogs returned, kept between them.
+    TBVReportPrinterSettings PrinterSettings;
+    TBVSetupPrinterSettings SetupPrinterSettings;
+    // The outcome of the last printer setup dialog: 1 cancelled, 0 OK.
+    int Tag = 0;
 
     // Bands: made and owned by the report, kept in print order (the band list).
     TBVBand& addBand(TBVBandType type);
@@ -87,6 +97,14 @@ public:
     void ExportToFilter(TBVExportFilter& filter, TBVPrinter& printer);
     void ExportToFilter(TBVExportFilter& filter, ReportPrinter& printer);
     void Cancel();
+    // A printer run: the report is generated once more straight to the
+    // printer, pages outside FirstPage..LastPage into throwaway pictures.
+    // printerObject replaces the system's printer (a PDF printer in tests, a
+    // device a caller chose); started is told the run's page printer before
+    // its job starts (for a progress window). Does nothing while a run is
+    // going on; throws EBVError when no printer is installed or the printer
+    // fails, after the print document has ended.
+    void Print(QPrinter* printerObject = nullptr, const std::function<void(TBVPrinter&)>& started = {});
     // Called at the start of a run and after every page begun, so that a
     // preview window can process its events and show page 1 while later pages are made.
     void setEventPump(std::function<void()> pump) { m_eventPump = std::move(pump); }

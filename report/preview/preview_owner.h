@@ -4,7 +4,9 @@
 
 #include <QString>
 
+class QWidget;
 class TBVExportFilter;
+class TBVPrinter;
 
 // The commands a preview offers to its owner report for a veto, with their
 // codes; creation and closing are only announced.
@@ -36,6 +38,15 @@ public:
     // Generates the report once more into the filter (the save command's
     // export); the pages on show are not touched.
     virtual void ExportToFilter(TBVExportFilter& filter) = 0;
+
+    // The print command for pages that come from the report: the report is
+    // generated once more straight to the printer. Throws EBVError when no
+    // printer is installed or the printer fails.
+    virtual void Print() { }
+
+    // The printer setup for the page printer on show; loadedFile: the window
+    // shows a loaded stored report file.
+    virtual void PrinterSetup(TBVPrinter& /*shown*/, bool /*loadedFile*/, QWidget* /*parent*/) { }
 
     // The cancel button, or PagesInPreview reached: stop taking records.
     virtual void StopTakingRecords() = 0;

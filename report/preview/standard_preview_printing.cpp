@@ -1,0 +1,39 @@
+// The printing commands of the preview window: printer setup and print.
+#include "report/preview/standard_preview.h"
+
+#include "report/preview/preview_dialogs.h"
+#include "report/store/bv_error.h"
+#include "report/store/printer.h"
+
+// Without any printer both commands say so and do nothing else; the pages,
+// saving and export keep working.
+bool TBVStandardPreview::printerInstalled()
+{
+    if (m_printer->PrintersAvailable())
+        return true;
+    m_dialogs->showMessage(this, QString::fromLatin1(BVErrorText::NoPrinter));
+    return false;
+}
+
+void TBVStandardPreview::PrintSetupClick()
+{
+    if (!m_printer || !printerFinished() || !allowed(TBVPreviewCommand::PrintSetup) || !printerInstalled())
+        return;
+    if (m_owner)
+        m_owner->PrinterSetup(*m_printer, m_loadedFile, this);
+}
+
+void TBVStandardPreview::PrintClick()
+{
+    if (!m_printer || !printerFinished() || !allowed(TBVPreviewCommand::Print) || !printerInstalled())
+        return;
+    try {
+        // A loaded file has no report behind it to generate again.
+        if (m_owner && !m_loadedFile)
+            m_owner->Print();
+        else
+            m_printer->PrintStoredPages();
+    } catch (const EBVError& error) {
+        m_dialogs->showMessage(this, error.message());
+    }
+}
