@@ -1,17 +1,20 @@
 #include "report/engine/printer_adapter.h"
 
 #include "report/engine/page.h"
-#include "report/engine/report.h"
 #include "report/engine/report_printer_settings.h"
 #include "report/store/printer.h"
 
-PagePrinterAdapter::PagePrinterAdapter(TBVPrinter& printer, const TBVReportPrinterSettings& settings)
+PagePrinterAdapter::PagePrinterAdapter(TBVPrinter& printer)
     : m_printer(printer)
-    , m_settings(settings)
 {
 }
 
-void PagePrinterAdapter::applyPageSetup(const TBVPage& page) { ApplyPrinterSettings(m_settings, page, m_printer); }
+void PagePrinterAdapter::applyPageSetup(const TBVPage& page) { applyPagePaper(page, m_printer.PrinterSettings()); }
+
+void PagePrinterAdapter::applyPrinterSettings(const TBVReportPrinterSettings& settings, const TBVPage& page)
+{
+    ApplyPrinterSettings(settings, page, m_printer);
+}
 
 void PagePrinterAdapter::setTitle(const QString& title) { m_printer.SetTitle(title); }
 
@@ -27,8 +30,6 @@ void PagePrinterAdapter::FinishJob() { m_printer.FinishJob(); }
 
 void PagePrinterAdapter::AbortJob() { m_printer.AbortJob(); }
 
-void PagePrinterAdapter::Cancel() { m_printer.Cancel(); }
-
 PageCanvas* PagePrinterAdapter::Canvas() const { return m_printer.Canvas(); }
 
 long double PagePrinterAdapter::XFactor() const { return m_printer.XFactor(); }
@@ -38,15 +39,3 @@ long double PagePrinterAdapter::YFactor() const { return m_printer.YFactor(); }
 long double PagePrinterAdapter::LeftOffset() const { return m_printer.LeftOffset(); }
 
 long double PagePrinterAdapter::TopOffset() const { return m_printer.TopOffset(); }
-
-void TBVReport::generate(TBVPrinter& printer)
-{
-    PagePrinterAdapter adapter(printer, PrinterSettings);
-    CreateReport(adapter);
-}
-
-void TBVReport::ExportToFilter(TBVExportFilter& filter, TBVPrinter& printer)
-{
-    PagePrinterAdapter adapter(printer, PrinterSettings);
-    ExportToFilter(filter, adapter);
-}

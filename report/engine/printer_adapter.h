@@ -3,15 +3,15 @@
 #include "report/engine/report_printer.h"
 
 class TBVPrinter;
-struct TBVReportPrinterSettings;
 
 // Generation into the page store's (or a printer's) TBVPrinter, with the
 // report's printer settings applied before the job starts.
 class PagePrinterAdapter : public ReportPrinter {
 public:
-    PagePrinterAdapter(TBVPrinter& printer, const TBVReportPrinterSettings& settings);
+    explicit PagePrinterAdapter(TBVPrinter& printer);
 
     void applyPageSetup(const TBVPage& page) override;
+    void applyPrinterSettings(const TBVReportPrinterSettings& settings, const TBVPage& page) override;
     void setTitle(const QString& title) override;
     void setCompression(bool on) override;
     void setOwnerExporting(bool on) override;
@@ -19,7 +19,6 @@ public:
     void NewPage() override;
     void FinishJob() override;
     void AbortJob() override;
-    void Cancel() override;
     PageCanvas* Canvas() const override;
     long double XFactor() const override;
     long double YFactor() const override;
@@ -28,5 +27,4 @@ public:
 
 private:
     TBVPrinter& m_printer;
-    const TBVReportPrinterSettings& m_settings;
 };

@@ -17,7 +17,9 @@ void selectPrinter(const TBVReportPrinterSettings& settings, TBVPrinter& printer
         printer.SelectPrinter(settings.PrinterIndex);
 }
 
-void applyPaper(const TBVPage& page, TPrinterSettings& target)
+} // namespace
+
+void applyPagePaper(const TBVPage& page, TPrinterSettings& target)
 {
     target.paperSize = static_cast<int>(page.PaperSize());
     target.orientation = page.Orientation();
@@ -34,13 +36,11 @@ void applyPaper(const TBVPage& page, TPrinterSettings& target)
     target.paperLength = length;
 }
 
-} // namespace
-
 void ApplyPrinterSettings(const TBVReportPrinterSettings& settings, const TBVPage& page, TBVPrinter& printer)
 {
     selectPrinter(settings, printer);
     TPrinterSettings& target = printer.PrinterSettings();
-    applyPaper(page, target);
+    applyPagePaper(page, target);
     target.copies = settings.Copies;
     target.outputBin = settings.OutputBin;
     target.firstPage = settings.FirstPage;

@@ -39,6 +39,9 @@ struct TBVSetupPrinterSettings : TBVReportPrinterSettings {
     TBVOrientation Orientation = TBVOrientation::Portrait;
 };
 
+// Paper size, portrait paper width and length, and orientation of the page.
+void applyPagePaper(const TBVPage& page, TPrinterSettings& target);
+
 // Hands the report's settings and its page's paper and orientation to the
 // page printer, in the order the device settings depend on: the printer
 // first (switching it resets and rereads its device settings), then paper,

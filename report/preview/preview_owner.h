@@ -39,10 +39,11 @@ public:
     // export); the pages on show are not touched.
     virtual void ExportToFilter(TBVExportFilter& filter) = 0;
 
-    // The print command for pages that come from the report: the report is
-    // generated once more straight to the printer. Throws EBVError when no
-    // printer is installed or the printer fails.
-    virtual void Print() { }
+    // The print command: pages that come from the report are generated once
+    // more straight to the printer; a loaded stored report file prints the
+    // page printer's stored pages. Throws EBVError when no printer is
+    // installed or the printer fails.
+    virtual void Print(TBVPrinter& /*shown*/, bool /*loadedFile*/) { }
 
     // The printer setup for the page printer on show; loadedFile: the window
     // shows a loaded stored report file.

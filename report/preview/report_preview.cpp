@@ -4,15 +4,19 @@
 #include "report/engine/printer_adapter.h"
 #include "report/engine/report.h"
 #include "report/preview/print_dialog.h"
+#include "report/preview/progress_form.h"
 #include "report/preview/standard_preview.h"
+#include "report/preview/stored_pages_print.h"
 #include "report/store/printer.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <algorithm>
 
 ReportPreview::ReportPreview(TBVReport& report)
     : m_report(report)
 {
+    m_report.setProgressFactory(&TBVProgressForm::forRun);
 }
 
 // Open windows name this object as their owner: they go first.
@@ -42,19 +46,16 @@ void ReportPreview::Preview()
     const QPointer<TBVStandardPreview> window = showWindow(printer);
     m_shown.back().window = window;
 
-    try {
-        generateInto(printer, window);
-    } catch (...) {
-        if (m_report.CancelRequested())
+    // A window closed while its pages were made goes with its printer once
+    // the run has ended, also when the run ended with an error.
+    bool cancelled = false;
+    const auto releaseCancelled = qScopeGuard([&] {
+        if (cancelled)
             release(&printer);
-        throw;
-    }
-    // The window was closed before the run had begun its pages.
-    if (m_report.CancelRequested()) {
-        release(&printer);
-        return;
-    }
-    TBVStandardPreview::WaitUntilClosed(window);
+    });
+    cancelled = generateInto(printer, window);
+    if (!cancelled)
+        TBVStandardPreview::WaitUntilClosed(window);
 }
 
 TBVStandardPreview* ReportPreview::showWindow(TBVPrinter& printer)
@@ -73,29 +74,27 @@ TBVStandardPreview* ReportPreview::showWindow(TBVPrinter& printer)
     return window;
 }
 
-void ReportPreview::generateInto(TBVPrinter& printer, TBVStandardPreview* window)
+// Events are handled between pages, so page 1 shows while later pages are
+// made; the run's pump is the only place that handles them. Returns whether
+// the run was cancelled by closing the window.
+bool ReportPreview::generateInto(TBVPrinter& printer, TBVStandardPreview* window)
 {
     const QPointer<TBVStandardPreview> shown(window);
-    const auto ended = [&] {
-        m_report.setEventPump({});
-        m_generating = nullptr;
-        if (shown)
-            shown->GenerationEnded();
-    };
-    // Events are handled between pages, so page 1 shows while later pages
-    // are made; nothing else pumps events through this report.
+    TBVReportRun run(printer);
+    run.setEventPump([] { QCoreApplication::processEvents(); });
     m_generating = &printer;
-    m_report.setEventPump([] { QCoreApplication::processEvents(); });
-    try {
-        m_report.generate(printer);
-    } catch (...) {
-        ended();
-        throw;
+    {
+        const auto ended = qScopeGuard([&] {
+            m_generating = nullptr;
+            if (shown)
+                shown->GenerationEnded();
+        });
+        m_report.CreateReport(run);
+        printer.SetStoredPagesFinal(true);
     }
-    printer.SetStoredPagesFinal(true);
-    ended();
     if (m_report.AfterPreview)
         m_report.AfterPreview(m_report);
+    return run.cancelRequested();
 }
 
 void ReportPreview::release(TBVPrinter* printer)
@@ -123,10 +122,18 @@ bool ReportPreview::AllowPreviewCommand(TBVPreviewCommand) { return true; }
 void ReportPreview::ExportToFilter(TBVExportFilter& filter)
 {
     TBVPrinter exportPrinter;
-    m_report.ExportToFilter(filter, exportPrinter);
+    TBVReportRun run(exportPrinter, filter);
+    run.setEventPump([] { QCoreApplication::processEvents(); });
+    m_report.CreateReport(run);
 }
 
-void ReportPreview::Print() { m_report.Print(m_printerObject); }
+void ReportPreview::Print(TBVPrinter& shown, bool loadedFile)
+{
+    if (loadedFile)
+        printStoredPages(shown, m_report.ShowProgress);
+    else
+        m_report.Print(m_printerObject, [] { QCoreApplication::processEvents(); });
+}
 
 void ReportPreview::PrinterSetup(TBVPrinter& shown, bool loadedFile, QWidget* parent)
 {

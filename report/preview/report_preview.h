@@ -56,7 +56,7 @@ public:
     TBVPreviewSettings PreviewSettings() const override;
     bool AllowPreviewCommand(TBVPreviewCommand command) override;
     void ExportToFilter(TBVExportFilter& filter) override;
-    void Print() override;
+    void Print(TBVPrinter& shown, bool loadedFile) override;
     void PrinterSetup(TBVPrinter& shown, bool loadedFile, QWidget* parent) override;
     void StopTakingRecords() override;
     void ApplyLoadedPageSetup(TBVOrientation orientation, int paperSize) override;
@@ -69,7 +69,7 @@ private:
     };
 
     TBVStandardPreview* showWindow(TBVPrinter& printer);
-    void generateInto(TBVPrinter& printer, TBVStandardPreview* window);
+    bool generateInto(TBVPrinter& printer, TBVStandardPreview* window);
     void release(TBVPrinter* printer);
 
     TBVReport& m_report;

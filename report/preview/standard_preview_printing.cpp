@@ -2,6 +2,7 @@
 #include "report/preview/standard_preview.h"
 
 #include "report/preview/preview_dialogs.h"
+#include "report/preview/stored_pages_print.h"
 #include "report/store/bv_error.h"
 #include "report/store/printer.h"
 
@@ -28,11 +29,10 @@ void TBVStandardPreview::PrintClick()
     if (!m_printer || !printerFinished() || !allowed(TBVPreviewCommand::Print) || !printerInstalled())
         return;
     try {
-        // A loaded file has no report behind it to generate again.
-        if (m_owner && !m_loadedFile)
-            m_owner->Print();
+        if (m_owner)
+            m_owner->Print(*m_printer, m_loadedFile);
         else
-            m_printer->PrintStoredPages();
+            printStoredPages(*m_printer, true);
     } catch (const EBVError& error) {
         m_dialogs->showMessage(this, error.message());
     }

@@ -9,7 +9,6 @@
 #include "report/store/standard_paper.h"
 #include "report/store/stream.h"
 
-#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -27,8 +26,6 @@ TBVPrinter::~TBVPrinter() { freeJob(); }
 
 void TBVPrinter::freeJob()
 {
-    if (m_status == TBVPrinterStatus::Busy)
-        m_cancelled = true;
     m_emfCanvas.reset();
     endPrinterDocument();
     m_pageList = std::make_unique<TBVPageList>();
@@ -74,7 +71,6 @@ void TBVPrinter::StartJob()
 {
     m_emfCanvas.reset();
     m_availablePages = 0;
-    m_cancelled = false;
     QPagedPaintDevice* device = m_destination == TBVDestination::Printer ? printDevice() : nullptr;
     const bool toPrinter = device != nullptr;
     m_leftOffset = 0;
@@ -170,15 +166,15 @@ void TBVPrinter::FinishJob()
     if (m_destination == TBVDestination::PageStore)
         storeCurrentPage();
     m_emfCanvas.reset();
+    // The stored header names every page before anyone hears of the last
+    // one: a save that the announcement triggers copies a complete file.
+    if (m_destination == TBVDestination::PageStore)
+        m_pageList->WriteHeader();
     m_status = TBVPrinterStatus::Finished;
     m_availablePages = m_destination == TBVDestination::PageStore ? m_pageList->PageCount() : m_jobPageCount;
     emit pageAvailable(m_availablePages);
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
-    if (m_destination == TBVDestination::PageStore) {
-        m_pageList->WriteHeader();
+    if (m_destination == TBVDestination::PageStore)
         return;
-    }
     emit afterPrint();
     if (!documentEnded)
         throw printFailure(*printDevice());

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class EmfCanvas;
@@ -59,10 +60,13 @@ public:
 
     // Prints the stored pages (of a finished job or a loaded file) from
     // FirstPage to LastPage on the platform printer, each stretched over its
-    // paper; reports progress, stops at Cancel and always ends the print
-    // document. Throws EBVError when no printer is installed or the printer
-    // fails, with the system's reason.
-    void PrintStoredPages();
+    // paper. Reports progress, lets pumpEvents handle pending events before
+    // every page (a progress window's Cancel), stops at Cancel and always
+    // ends the print document. Throws EBVError when no printer is installed
+    // or the printer fails, with the system's reason.
+    void PrintStoredPages(const std::function<void()>& pumpEvents = {});
+    // Stops PrintStoredPages after the page being printed.
+    void Cancel() { m_cancelled = true; }
 
     TPrinterSettings& PrinterSettings() { return m_settings; }
     const TPrinterSettings& PrinterSettings() const { return m_settings; }
@@ -83,9 +87,6 @@ public:
     // prints the stored pages instead of regenerating the report.
     bool StoredPagesFinal() const { return m_storedPagesFinal; }
     void SetStoredPagesFinal(bool on) { m_storedPagesFinal = on; }
-
-    void Cancel() { m_cancelled = true; }
-    bool Cancelled() const { return m_cancelled; }
 
     // Pages begun in this job, or the pages of a loaded file.
     int PageCount() const { return m_pageCount; }
@@ -172,11 +173,11 @@ private:
     QPrinter* m_givenPrinter = nullptr;
     std::unique_ptr<QPrinter> m_ownPrinter;
     int m_printerIndex = -1;
+    bool m_cancelled = false;
     QString m_title;
     bool m_compression = false;
     bool m_ownerExporting = false;
     bool m_storedPagesFinal = false;
-    bool m_cancelled = false;
     int m_pageCount = 0;
     int m_jobPageCount = 0;
     int m_availablePages = 0;

@@ -9,7 +9,6 @@
 #include "report/store/print_failure.h"
 #include "report/store/printer_list.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <cmath>
@@ -107,7 +106,7 @@ void TBVPrinter::endPrinterDocument()
     m_painter.reset();
 }
 
-void TBVPrinter::PrintStoredPages()
+void TBVPrinter::PrintStoredPages(const std::function<void()>& pumpEvents)
 {
     if (m_status != TBVPrinterStatus::Finished || !m_stream)
         return;
@@ -126,7 +125,8 @@ void TBVPrinter::PrintStoredPages()
     bool failed = false;
     try {
         for (int n = first; n <= last && !failed; ++n) {
-            QCoreApplication::processEvents();
+            if (pumpEvents)
+                pumpEvents();
             emit progress(static_cast<int>(std::nearbyint(100.0 * (n - first + 1) / (last - first + 1))));
             printStoredPage(painter, *device, n);
             failed = n != last && !device->newPage();
