@@ -129,11 +129,12 @@ void TBVPrinter::PrintStoredPages(const std::function<void()>& pumpEvents)
                 pumpEvents();
             emit progress(static_cast<int>(std::nearbyint(100.0 * (n - first + 1) / (last - first + 1))));
             printStoredPage(painter, *device, n);
-            failed = n != last && !device->newPage();
+            // A cancelled print takes no further sheet.
             if (m_cancelled) {
                 device->abort();
                 break;
             }
+            failed = n != last && !device->newPage();
         }
     } catch (...) {
         painter.end();
