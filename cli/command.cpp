@@ -31,6 +31,7 @@ QString CommandRegistry::usageText()
         text += QString::fromUtf8(command.usage);
     text += QStringLiteral("  fundorix-cli --help | --version\n\n"
                            "SETTINGS is a settings file of the program (default: the default inputs).\n"
+                           "render writes the pages of a stored report as OUT-1.png, OUT-2.png, ... at 96 dpi.\n"
                            "Exit status: 0 success, 1 the operation failed, 2 wrong usage.\n");
     return text;
 }

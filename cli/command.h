@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <stdexcept>
 
 // One sub-command of fundorix-cli. Each command lives in a file of its own
 // and registers itself, so adding a command touches no other command.
@@ -25,6 +26,16 @@ public:
 
 struct CommandRegistration {
     explicit CommandRegistration(const CliCommand& command) { CommandRegistry::add(command); }
+};
+
+// A failure of the operation: main writes its message to standard error
+// and ends with exitFailure.
+class CliFailure : public std::runtime_error {
+public:
+    explicit CliFailure(const QString& message)
+        : std::runtime_error(message.toStdString())
+    {
+    }
 };
 
 // Reports wrong usage on standard error and returns exitUsage.

@@ -1,5 +1,6 @@
 #include "form_session.h"
 
+#include "command.h"
 #include "error_text.h"
 #include "form_startup.h"
 #include "settings_file.h"
@@ -40,10 +41,8 @@ FormSession::FormSession(const QString& settings, YearSeriesListener* listener)
         return;
     }
     const QString path = resolveSettingsPath(settings);
-    if (!loadStartupInputs(m_form, path)) {
-        std::fprintf(stderr, "fundorix-cli: settings file '%s' cannot be read; the default inputs apply\n",
-            path.toUtf8().constData());
-    }
+    if (!loadStartupInputs(m_form, path))
+        throw CliFailure(QStringLiteral("settings file '%1' cannot be read").arg(path));
 }
 
 void FormSession::reportMessages() const

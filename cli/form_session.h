@@ -28,6 +28,8 @@ class FormSession {
 public:
     // `settings` is the SETTINGS argument, or empty for the defaults. A
     // listener (the chart) follows every recompute from the first one on.
+    // A settings file named but not readable throws CliFailure: a script
+    // must not get the default plan's numbers for the plan it asked for.
     explicit FormSession(const QString& settings, YearSeriesListener* listener = nullptr);
 
     FormModel& form() { return m_form; }

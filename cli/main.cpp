@@ -64,5 +64,10 @@ int main(int argc, char** argv)
     const CliCommand* command = CommandRegistry::find(name);
     if (!command)
         return usageError(QStringLiteral("unknown command '%1'").arg(name));
-    return command->run(arguments);
+    try {
+        return command->run(arguments);
+    } catch (const CliFailure& failure) {
+        std::fprintf(stderr, "fundorix-cli: %s\n", failure.what());
+        return exitFailure;
+    }
 }

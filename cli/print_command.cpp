@@ -13,8 +13,6 @@
 #include "report/engine/report.h"
 #include "report/store/printer_list.h"
 
-#include <cstdio>
-
 namespace {
 
 // The end of the print command: every report of the plan goes to the printer.
@@ -58,12 +56,6 @@ QString checkUsage(const ParsedArguments& parsed, PlanCommand& command, PrintReq
     return settingsError;
 }
 
-int failure(const QString& message)
-{
-    std::fprintf(stderr, "fundorix-cli: %s\n", message.toUtf8().constData());
-    return exitFailure;
-}
-
 int runPrint(const QStringList& arguments)
 {
     const QStringList options { QStringLiteral("--printer"), QStringLiteral("--pages"), QStringLiteral("--copies"),
@@ -78,7 +70,7 @@ int runPrint(const QStringList& arguments)
     const QString printerError
         = choosePrinter(parsed.values.value(QStringLiteral("--printer")), printerNames(), request);
     if (!printerError.isEmpty())
-        return failure(printerError);
+        throw CliFailure(printerError);
 
     ChartBinding chart;
     FormSession session(settings, &chart);

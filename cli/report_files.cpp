@@ -84,12 +84,19 @@ void ReportFileOutput::writeStoredReport(const TBVPrinter& printer, const QStrin
 
 void ReportFileOutput::writePages(const TBVPrinter& printer, const QString& fileName)
 {
+    m_written << writePagePictures(printer, fileName);
+}
+
+QStringList writePagePictures(const TBVPrinter& printer, const QString& fileName)
+{
+    QStringList written;
     for (int n = 1; n <= printer.PageCount(); ++n) {
         const std::unique_ptr<EmfPage> page = printer.GetPage(n);
         const QString pageFile = taggedFileName(fileName, QString::number(n));
         savePng(renderPage(*page), pageFile);
-        m_written << pageFile;
+        written << pageFile;
     }
+    return written;
 }
 
 QString taggedFileName(const QString& path, const QString& tag)

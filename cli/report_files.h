@@ -33,6 +33,12 @@ private:
     QStringList m_written;
 };
 
+// Writes every page of a finished or loaded page printer as a PNG picture at
+// 96 dpi under `fileName` tagged with the page number ("plan.png" ->
+// "plan-1.png", ...), and returns the names written. Throws when a page
+// cannot be read or a file cannot be written.
+QStringList writePagePictures(const TBVPrinter& printer, const QString& fileName);
+
 // `path` with "-" and `tag` before the extension of its file name, or at its
 // end when the file name has none ("plan.png", "3" -> "plan-3.png").
 QString taggedFileName(const QString& path, const QString& tag);

@@ -51,6 +51,19 @@ TEST(Cli, CalcReadsASettingsFileWithItsPayments)
     EXPECT_TRUE(run.out.startsWith("AnlageWunsch=12260,00\nKapitaleinsatz=11200,00\n")) << run.out.toStdString();
 }
 
+// A script that names its settings must not get the default plan's numbers.
+TEST(Cli, ANamedSettingsFileThatCannotBeReadIsAFailure)
+{
+    const QList<QStringList> commands = { { "calc" }, { "solve", "payout" }, { "calc", "--json" } };
+    for (QStringList arguments : commands) {
+        arguments << "/no/such.ini";
+        const CliRun run = runCli(arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "fundorix-cli: settings file '/no/such.ini' cannot be read\n");
+    }
+}
+
 TEST(Cli, CalcJsonHoldsInputsAndYears)
 {
     const CliRun run = runCli({ "calc", "--json" });

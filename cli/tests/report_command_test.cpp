@@ -155,4 +155,64 @@ TEST_F(ReportCommand, UnwritableFileIsAFailureWithItsName)
     EXPECT_TRUE(run.err.contains(out)) << run.err.toStdString();
 }
 
+// The 99 payments of a long plan fill several pages.
+QString writeLongPlan(const QTemporaryDir& dir)
+{
+    QList<QStringList> payments;
+    for (int i = 1; i <= 99; ++i)
+        payments << QStringList { QString::number((i - 1) % 10 + 1), QString::number((i - 1) % 12 + 1),
+            QString::number(i * 10) };
+    return writeSettings(dir, "10000\r\n10\r\nj\xE4hrlich\r\n50\r\n1,5\r\n10\r\n0\r\n", payments);
+}
+
+TEST_F(ReportCommand, RenderTurnsEveryStoredPageIntoThePictureTheReportMakes)
+{
+    const QString settings = writeLongPlan(dir);
+    ASSERT_EQ(runCli({ "report", "anlage", "--format", "bvp", "-o", path("lang.bvp"), settings }).exitCode, 0);
+    ASSERT_EQ(runCli({ "report", "anlage", "--format", "png", "-o", path("direkt.png"), settings }).exitCode, 0);
+    const int pages = static_cast<int>(storedTexts(path("lang.bvp")).size());
+    ASSERT_GE(pages, 2);
+
+    const CliRun run = runCli({ "render", path("lang.bvp"), "-o", path("geladen.png") });
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    for (int n = 1; n <= pages; ++n) {
+        const QImage loaded(path("geladen-%1.png").arg(n));
+        EXPECT_EQ(loaded.size(), QSize(794, 1123)) << n;
+        EXPECT_NEAR(loaded.dotsPerMeterX() * 0.0254, 96, 0.1) << n;
+        EXPECT_EQ(loaded, QImage(path("direkt-%1.png").arg(n))) << n;
+    }
+    EXPECT_FALSE(QFile::exists(path("geladen-%1.png").arg(pages + 1)));
+}
+
+TEST_F(ReportCommand, RenderRefusesADamagedFileAndWritesNothing)
+{
+    ASSERT_EQ(
+        runCli({ "report", "anlage", "--format", "bvp", "-o", path("lang.bvp"), writeLongPlan(dir) }).exitCode, 0);
+    QFile stored(path("lang.bvp"));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const QByteArray good = stored.readAll();
+    QByteArray undercounted = good;
+    undercounted[8] = 1; // the header's page count
+    struct Damage {
+        const char* name;
+        QByteArray bytes;
+        const char* message;
+    };
+    const Damage damages[] = {
+        { "undercounted.bvp", undercounted, "The stored report file holds more pages than its header states" },
+        { "truncated.bvp", good.chopped(100), "The stored report file is truncated" },
+    };
+    for (const Damage& damage : damages) {
+        QFile file(path(damage.name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(damage.bytes);
+        file.close();
+        const CliRun run = runCli({ "render", file.fileName(), "-o", path("bild.png") });
+        EXPECT_EQ(run.exitCode, 1) << damage.name;
+        EXPECT_TRUE(run.err.contains(damage.message)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(file.fileName())) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path("bild-1.png"))) << damage.name;
+    }
+}
+
 }
