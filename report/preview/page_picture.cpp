@@ -1,7 +1,6 @@
 #include "report/preview/page_picture.h"
 
 #include "report/emf/emf_player.h"
-#include "report/emf/painter_canvas.h"
 
 #include <QPainter>
 

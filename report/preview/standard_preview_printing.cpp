@@ -33,7 +33,8 @@ void TBVStandardPreview::PrintClick()
             m_owner->Print(*m_printer, m_loadedFile);
         else
             printStoredPages(*m_printer, true);
-    } catch (const EBVError& error) {
-        m_dialogs->showMessage(this, error.message());
+    } catch (const std::exception& error) {
+        // The printer's own reason, in the message box of the engine.
+        m_dialogs->showMessage(this, QString::fromUtf8(error.what()));
     }
 }

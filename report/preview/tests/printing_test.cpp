@@ -7,6 +7,7 @@
 #include "report/preview/printer_setup.h"
 #include "report/preview/report_preview.h"
 #include "report/preview/standard_preview.h"
+#include "report/preview/thumb_grid.h"
 #include "report/store/printer.h"
 #include "report/store/printer_list.h"
 
@@ -210,6 +211,22 @@ TEST_F(PreviewPrinting, LoadedStoredReportPrintsItsStoredPages)
     ASSERT_EQ(printed.size(), store.PageCount());
     EXPECT_TRUE(printed[0].contains("Auszahlung 1"));
     EXPECT_FALSE(printed.join("").contains("Rate 1"));
+}
+
+TEST_F(PreviewPrinting, PrinterFailureIsShownWithItsReasonAndThePagesStay)
+{
+    PagedReport plan(3, "Rate");
+    int pagesAfter = 0;
+    inPreview(plan.report, [&](TBVStandardPreview& window) {
+        printTo("fehlt/druck.pdf");
+        window.PrintClick();
+        pagesAfter = window.thumbGrid()->count();
+    });
+    ASSERT_EQ(dialogs->messages.size(), 1);
+    EXPECT_TRUE(dialogs->messages[0].startsWith("Printing failed: ")) << dialogs->messages[0].toStdString();
+    EXPECT_TRUE(dialogs->messages[0].contains("fehlt/druck.pdf"));
+    EXPECT_EQ(pagesAfter, 1);
+    EXPECT_TRUE(plan.report.Idle());
 }
 
 TEST(PrinterSetupChoices, SourceCodesBelowThirteenNameABinLargerOnesAreCustom)
