@@ -117,11 +117,14 @@ void TBVPrinter::PrintStoredPages(const std::function<void()>& pumpEvents)
     endPrinterDocument();
     m_settings.WriteToPrinter();
     m_cancelled = false;
+    const int first = m_settings.firstPage > 0 ? m_settings.firstPage : 1;
+    const int last = m_settings.lastPage > 0 ? std::min(m_settings.lastPage, m_pageCount) : m_pageCount;
+    // A range beyond the pages gives no blank sheet.
+    if (first > last)
+        return;
     QPainter painter;
     if (!painter.begin(device))
         throw printFailure(*device);
-    const int first = m_settings.firstPage > 0 ? m_settings.firstPage : 1;
-    const int last = m_settings.lastPage > 0 ? std::min(m_settings.lastPage, m_pageCount) : m_pageCount;
     bool failed = false;
     try {
         for (int n = first; n <= last && !failed; ++n) {
