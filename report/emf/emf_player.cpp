@@ -2,7 +2,9 @@
 
 #include "report/emf/emf_dib.h"
 #include "report/emf/emf_records.h"
+#include "report/emf/painter_canvas.h"
 
+#include <QPainter>
 #include <QRect>
 #include <algorithm>
 #include <functional>
@@ -427,4 +429,21 @@ std::vector<EmfText> EmfPlayer::texts() const
         return true;
     });
     return texts;
+}
+
+// Stored pages are recorded at the screen's resolution.
+constexpr int StoredPageDpi = 96;
+
+void playPageInto(QPainter& painter, const EmfPage& page, const QRect& target)
+{
+    const QSize pagePx = page.sizePx();
+    if (pagePx.isEmpty() || target.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(target);
+    painter.translate(target.topLeft());
+    painter.scale(double(target.width()) / pagePx.width(), double(target.height()) / pagePx.height());
+    PainterCanvas canvas(painter, StoredPageDpi, StoredPageDpi);
+    EmfPlayer(page).play(canvas);
+    painter.restore();
 }

@@ -3,8 +3,11 @@
 #include "report/emf/emf_page.h"
 #include "report/store/page_canvas.h"
 
+#include <QRect>
 #include <QString>
 #include <vector>
+
+class QPainter;
 
 // A text record of a page: its characters, where it stands and the font it
 // was drawn with; the preview's search and the text exports read these.
@@ -37,3 +40,7 @@ private:
 
     const EmfPage& m_page;
 };
+
+// Replays the page so that its pixels fill the target rectangle of the
+// painter's device (a preview's sheet, a printer's paper).
+void playPageInto(QPainter& painter, const EmfPage& page, const QRect& target);

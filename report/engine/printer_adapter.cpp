@@ -1,28 +1,19 @@
 #include "report/engine/printer_adapter.h"
 
 #include "report/engine/page.h"
+#include "report/engine/report_printer_settings.h"
 #include "report/store/printer.h"
-
-#include <utility>
 
 PagePrinterAdapter::PagePrinterAdapter(TBVPrinter& printer)
     : m_printer(printer)
 {
 }
 
-void PagePrinterAdapter::applyPageSetup(const TBVPage& page)
+void PagePrinterAdapter::applyPageSetup(const TBVPage& page) { applyPagePaper(page, m_printer.PrinterSettings()); }
+
+void PagePrinterAdapter::applyPrinterSettings(const TBVReportPrinterSettings& settings, const TBVPage& page)
 {
-    TPrinterSettings& settings = m_printer.PrinterSettings();
-    const bool landscape = page.Orientation() == TBVOrientation::Landscape;
-    double width = static_cast<double>(page.native(TBVPage::Width));
-    double length = static_cast<double>(page.native(TBVPage::Length));
-    // The printer keeps the portrait size and swaps it itself in landscape.
-    if (landscape)
-        std::swap(width, length);
-    settings.paperSize = static_cast<int>(page.PaperSize());
-    settings.paperWidth = width;
-    settings.paperLength = length;
-    settings.orientation = page.Orientation();
+    ApplyPrinterSettings(settings, page, m_printer);
 }
 
 void PagePrinterAdapter::setTitle(const QString& title) { m_printer.SetTitle(title); }

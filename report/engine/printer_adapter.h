@@ -4,12 +4,14 @@
 
 class TBVPrinter;
 
-// Generation into the page store's (or a printer's) TBVPrinter.
+// Generation into the page store's (or a printer's) TBVPrinter, with the
+// report's printer settings applied before the job starts.
 class PagePrinterAdapter : public ReportPrinter {
 public:
     explicit PagePrinterAdapter(TBVPrinter& printer);
 
     void applyPageSetup(const TBVPage& page) override;
+    void applyPrinterSettings(const TBVReportPrinterSettings& settings, const TBVPage& page) override;
     void setTitle(const QString& title) override;
     void setCompression(bool on) override;
     void setOwnerExporting(bool on) override;

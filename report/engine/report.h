@@ -5,6 +5,7 @@
 #include "report/engine/page.h"
 #include "report/engine/printable.h"
 #include "report/engine/report_bands.h"
+#include "report/engine/report_printer_settings.h"
 #include "report/engine/report_run.h"
 
 #include <QStringList>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+class QPrinter;
 class ReportPrinter;
 class TBVExportFilter;
 class TBVPrinter;
@@ -60,6 +62,14 @@ public:
     std::function<void(TBVReport& report)> OnStartPage;
     std::function<void(TBVReport& report)> OnEndPage;
     std::function<void(TBVReport& report)> AfterPreview;
+    std::function<void(TBVReport& report)> AfterPrint;
+
+    // Printer settings handed to the page printer before every run, and the
+    // second set: what the printer setup dialogs returned, kept between them.
+    TBVReportPrinterSettings PrinterSettings;
+    TBVSetupPrinterSettings SetupPrinterSettings;
+    // The outcome of the last printer setup dialog: 1 cancelled, 0 OK.
+    int Tag = 0;
 
     // Bands: made and owned by the report, kept in print order (the band list).
     TBVBand& addBand(TBVBandType type);
@@ -92,6 +102,15 @@ public:
     void CreateReport(TBVReportRun& run);
     // Marks the active run as cancelled.
     void Cancel();
+    // A printer run: the report is generated once more straight to the
+    // printer, pages outside FirstPage..LastPage into throwaway pictures, with
+    // the progress window while ShowProgress is on. printerObject replaces
+    // the system's printer (a PDF printer in tests, a device a caller chose);
+    // pumpEvents handles pending events during the run (the progress
+    // window's Cancel). Does nothing while a run is active; throws EBVError
+    // when no printer is installed or the printer fails, after the print
+    // document has ended.
+    void Print(QPrinter* printerObject = nullptr, std::function<void()> pumpEvents = {});
     // Makes the progress window of export and print runs while ShowProgress is on.
     void setProgressFactory(TBVProgressFactory factory) { m_progressFactory = std::move(factory); }
 

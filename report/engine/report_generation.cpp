@@ -174,7 +174,7 @@ void TBVReport::runGeneration()
 
 void TBVReport::prepareRun()
 {
-    device().applyPageSetup(m_page);
+    device().applyPrinterSettings(PrinterSettings, m_page);
     device().setTitle(ReportTitle);
     device().setCompression(Options.Compression);
     device().StartJob();

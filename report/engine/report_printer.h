@@ -6,6 +6,7 @@
 #include <QString>
 
 class TBVPage;
+struct TBVReportPrinterSettings;
 
 // What generation needs of a page printer. The page store's TBVPrinter is
 // used through PagePrinterAdapter; tests and other destinations may supply
@@ -17,6 +18,12 @@ public:
 
     // Takes paper size and orientation of the report's page.
     virtual void applyPageSetup(const TBVPage& page) = 0;
+    // Takes the report's printer settings, then paper and orientation of its
+    // page; a printer without device settings takes only the page setup.
+    virtual void applyPrinterSettings(const TBVReportPrinterSettings& /*settings*/, const TBVPage& page)
+    {
+        applyPageSetup(page);
+    }
     virtual void setTitle(const QString& title) = 0;
     virtual void setCompression(bool on) = 0;
     virtual void setOwnerExporting(bool on) = 0;

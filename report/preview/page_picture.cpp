@@ -1,30 +1,8 @@
 #include "report/preview/page_picture.h"
 
 #include "report/emf/emf_player.h"
-#include "report/emf/painter_canvas.h"
 
 #include <QPainter>
-
-namespace {
-
-constexpr int StoredPageDpi = 96;
-
-// Replays the page so that its pixels fill the target rectangle.
-void playInto(QPainter& painter, const EmfPage& page, const QRect& target)
-{
-    const QSize pagePx = page.sizePx();
-    if (pagePx.isEmpty() || target.isEmpty())
-        return;
-    painter.save();
-    painter.setClipRect(target);
-    painter.translate(target.topLeft());
-    painter.scale(double(target.width()) / pagePx.width(), double(target.height()) / pagePx.height());
-    PainterCanvas canvas(painter, StoredPageDpi, StoredPageDpi);
-    EmfPlayer(page).play(canvas);
-    painter.restore();
-}
-
-} // namespace
 
 void paintPageSheet(QPainter& painter, const EmfPage& page, QSize imagePx)
 {
@@ -36,7 +14,7 @@ void paintPageSheet(QPainter& painter, const EmfPage& page, QSize imagePx)
     // the right and bottom for the outline and the shadow.
     const QRect sheet(1, 1, w - 4, h - 4);
     painter.fillRect(sheet, Qt::white);
-    playInto(painter, page, sheet);
+    playPageInto(painter, page, sheet);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRect(0, 0, w - 3, h - 3));
@@ -49,7 +27,7 @@ QImage renderPage(const EmfPage& page)
     QImage image(page.sizePx(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    playInto(painter, page, image.rect());
+    playPageInto(painter, page, image.rect());
     return image;
 }
 

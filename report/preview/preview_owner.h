@@ -4,7 +4,9 @@
 
 #include <QString>
 
+class QWidget;
 class TBVExportFilter;
+class TBVPrinter;
 
 // The commands a preview offers to its owner report for a veto, with their
 // codes; creation and closing are only announced.
@@ -36,6 +38,16 @@ public:
     // Generates the report once more into the filter (the save command's
     // export); the pages on show are not touched.
     virtual void ExportToFilter(TBVExportFilter& filter) = 0;
+
+    // The print command: pages that come from the report are generated once
+    // more straight to the printer; a loaded stored report file prints the
+    // page printer's stored pages. Throws EBVError when no printer is
+    // installed or the printer fails.
+    virtual void Print(TBVPrinter& /*shown*/, bool /*loadedFile*/) { }
+
+    // The printer setup for the page printer on show; loadedFile: the window
+    // shows a loaded stored report file.
+    virtual void PrinterSetup(TBVPrinter& /*shown*/, bool /*loadedFile*/, QWidget* /*parent*/) { }
 
     // The cancel button, or PagesInPreview reached: stop taking records.
     virtual void StopTakingRecords() = 0;

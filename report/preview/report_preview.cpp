@@ -3,8 +3,10 @@
 #include "report/engine/paper.h"
 #include "report/engine/printer_adapter.h"
 #include "report/engine/report.h"
+#include "report/preview/print_dialog.h"
 #include "report/preview/progress_form.h"
 #include "report/preview/standard_preview.h"
+#include "report/preview/stored_pages_print.h"
 #include "report/store/printer.h"
 
 #include <QCoreApplication>
@@ -31,7 +33,14 @@ void ReportPreview::Preview()
         return;
     auto owned = std::make_unique<TBVPrinter>();
     TBVPrinter& printer = *owned;
-    PagePrinterAdapter(printer).applyPageSetup(m_report.Page());
+    if (m_printerObject)
+        printer.SetPlatformPrinter(m_printerObject);
+    // The window prints a loaded file from this printer's stored pages.
+    QObject::connect(&printer, &TBVPrinter::afterPrint, [this] {
+        if (m_report.AfterPrint)
+            m_report.AfterPrint(m_report);
+    });
+    ApplyPrinterSettings(m_report.PrinterSettings, m_report.Page(), printer);
     printer.SetTitle(m_report.ReportTitle);
     m_shown.push_back({ nullptr, std::move(owned) });
     const QPointer<TBVStandardPreview> window = showWindow(printer);
@@ -116,6 +125,23 @@ void ReportPreview::ExportToFilter(TBVExportFilter& filter)
     TBVReportRun run(exportPrinter, filter);
     run.setEventPump([] { QCoreApplication::processEvents(); });
     m_report.CreateReport(run);
+}
+
+void ReportPreview::Print(TBVPrinter& shown, bool loadedFile)
+{
+    if (loadedFile)
+        printStoredPages(shown, m_report.ShowProgress);
+    else
+        m_report.Print(m_printerObject, [] { QCoreApplication::processEvents(); });
+}
+
+void ReportPreview::PrinterSetup(TBVPrinter& shown, bool loadedFile, QWidget* parent)
+{
+    const PrintDialogRunner systemDialog = [&shown, parent](TBVPrintDialog& dialog) {
+        QPrinter* printer = shown.PlatformPrinter();
+        return printer && dialog.Execute(*printer, parent);
+    };
+    ::PrinterSetup(m_report, shown, loadedFile, m_printDialogRunner ? m_printDialogRunner : systemDialog);
 }
 
 // The program's reports have no records to stop.

@@ -2,12 +2,14 @@
 
 #include "report/preview/preview_owner.h"
 #include "report/preview/preview_settings.h"
+#include "report/preview/printer_setup.h"
 
 #include <QPointer>
 #include <functional>
 #include <memory>
 #include <vector>
 
+class QPrinter;
 class TBVPrinter;
 class TBVReport;
 class TBVStandardPreview;
@@ -33,6 +35,14 @@ public:
     // its own dialogs in, tests script the window.
     void setWindowCreated(std::function<void(TBVStandardPreview&)> hook) { m_windowCreated = std::move(hook); }
 
+    // The platform printer object the previews' page printers and the print
+    // runs use instead of the system's printers (not owned): a PDF printer
+    // in tests, a device a caller chose.
+    void setPrinterObject(QPrinter* printer) { m_printerObject = printer; }
+
+    // Replaces the system's print dialog of the printer setup (tests).
+    void setPrintDialogRunner(PrintDialogRunner run) { m_printDialogRunner = std::move(run); }
+
     // Generates the report into a new page printer while its preview window
     // shows the pages, and returns when the window has been closed. Does
     // nothing while the report is generating. An error of the run propagates
@@ -46,6 +56,8 @@ public:
     TBVPreviewSettings PreviewSettings() const override;
     bool AllowPreviewCommand(TBVPreviewCommand command) override;
     void ExportToFilter(TBVExportFilter& filter) override;
+    void Print(TBVPrinter& shown, bool loadedFile) override;
+    void PrinterSetup(TBVPrinter& shown, bool loadedFile, QWidget* parent) override;
     void StopTakingRecords() override;
     void ApplyLoadedPageSetup(TBVOrientation orientation, int paperSize) override;
     void PreviewClosed() override;
@@ -65,4 +77,6 @@ private:
     std::function<void(TBVStandardPreview&)> m_windowCreated;
     std::vector<ShownPreview> m_shown; // the latest preview last
     TBVPrinter* m_generating = nullptr;
+    QPrinter* m_printerObject = nullptr;
+    PrintDialogRunner m_printDialogRunner;
 };

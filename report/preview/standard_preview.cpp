@@ -61,8 +61,8 @@ const ButtonSpec ToolBarButtons[] = {
 };
 
 // The commands that wait until the printer has finished its pages.
-const char* const FinishedOnlyButtons[] = { "SaveReport", "LoadReport", "FindButton", "GotoPageButton", "FirstPage",
-    "PreviousPage", "nextPage", "LastPage" };
+const char* const FinishedOnlyButtons[] = { "PrintSetup", "Print", "SaveReport", "LoadReport", "FindButton",
+    "GotoPageButton", "FirstPage", "PreviousPage", "nextPage", "LastPage" };
 
 // The client area of the stored form.
 constexpr QSize DesignedSize(753, 499);
@@ -156,6 +156,8 @@ void TBVStandardPreview::buildToolBar()
         { "GotoPageButton", &TBVStandardPreview::GotoPageClick },
         { "FindButton", &TBVStandardPreview::FindClick },
         { "copybutton", &TBVStandardPreview::CopyClick },
+        { "PrintSetup", &TBVStandardPreview::PrintSetupClick },
+        { "Print", &TBVStandardPreview::PrintClick },
         { "LoadReport", &TBVStandardPreview::LoadReportClick },
         { "SaveReport", &TBVStandardPreview::SaveReportClick },
         { "CancelButton", &TBVStandardPreview::CancelClick },
@@ -170,9 +172,6 @@ void TBVStandardPreview::buildToolBar()
     };
     for (const auto& [name, command] : paging)
         connect(action(QString::fromLatin1(name)), &QAction::triggered, this, [this, c = command] { page(c); });
-    // Printer setup and printing come with the printing support.
-    action(QStringLiteral("PrintSetup"))->setEnabled(false);
-    action(QStringLiteral("Print"))->setEnabled(false);
 }
 
 void TBVStandardPreview::buildStatusBar()

@@ -54,6 +54,8 @@ public:
     void GotoPageClick();
     void FindClick();
     void CopyClick();
+    void PrintSetupClick();
+    void PrintClick();
     void SaveReportClick();
     void LoadReportClick();
     void CancelClick();
@@ -83,6 +85,7 @@ private:
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);
     bool allowed(TBVPreviewCommand command);
     bool printerFinished() const;
+    bool printerInstalled();
     void updatePageStatus();
     void setRunningState(bool finished);
     void showPageNumber(int pageNumber);

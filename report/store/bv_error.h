@@ -26,4 +26,6 @@ inline const char* const CorruptPicture = "The page picture is not a valid enhan
 inline const char* const CannotOpen = "Cannot open the stored report file";
 inline const char* const CannotWrite = "Cannot write the stored report file";
 inline const char* const CannotCreateTemp = "Cannot create the temporary page file";
+inline const char* const NoPrinter = "No printer is installed";
+inline const char* const PrintFailed = "Printing failed: %1";
 }

@@ -5,12 +5,14 @@
 #include "report/store/bv_error.h"
 #include "report/store/device_units.h"
 #include "report/store/page_list.h"
+#include "report/store/print_failure.h"
 #include "report/store/standard_paper.h"
 #include "report/store/stream.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinter>
 
 using namespace DeviceUnits;
 
@@ -25,11 +27,7 @@ TBVPrinter::~TBVPrinter() { freeJob(); }
 void TBVPrinter::freeJob()
 {
     m_emfCanvas.reset();
-    m_painterCanvas.reset();
-    if (m_painter && m_painter->isActive())
-        m_painter->end();
-    m_painter.reset();
-    m_printerPageOpen = false;
+    endPrinterDocument();
     m_pageList = std::make_unique<TBVPageList>();
     m_stream.reset();
     m_pageCount = 0;
@@ -73,11 +71,16 @@ void TBVPrinter::StartJob()
 {
     m_emfCanvas.reset();
     m_availablePages = 0;
-    const bool toPrinter = m_destination == TBVDestination::Printer && m_printDevice;
+    QPagedPaintDevice* device = m_destination == TBVDestination::Printer ? printDevice() : nullptr;
+    const bool toPrinter = device != nullptr;
     m_leftOffset = 0;
     m_topOffset = 0;
     if (toPrinter) {
-        const QMarginsF margins = m_printDevice->pageLayout().margins(QPageLayout::Millimeter);
+        if (device != m_printDevice) {
+            m_settings.WriteToPrinter();
+            m_settings.printer->setDocName(m_title);
+        }
+        const QMarginsF margins = device->pageLayout().margins(QPageLayout::Millimeter);
         m_leftOffset = margins.left() * 10;
         m_topOffset = margins.top() * 10;
     }
@@ -99,8 +102,9 @@ void TBVPrinter::StartJob()
 
 void TBVPrinter::setPrinterFactors()
 {
-    m_xFactor = factorForDpi(m_printDevice->logicalDpiX());
-    m_yFactor = factorForDpi(m_printDevice->logicalDpiY());
+    const QPagedPaintDevice* device = printDevice();
+    m_xFactor = factorForDpi(device->logicalDpiX());
+    m_yFactor = factorForDpi(device->logicalDpiY());
     if (m_xFactor < 0.1)
         m_xFactor = factorForDpi(ScreenDpi);
     if (m_yFactor < 0.1)
@@ -129,9 +133,9 @@ void TBVPrinter::NewPage()
     if (m_jobPageCount > 0) {
         if (m_printerPageOpen) {
             m_painterCanvas.reset();
-            if (m_jobPageCount != m_settings.lastPage)
-                m_printDevice->newPage();
             m_printerPageOpen = false;
+            if (m_jobPageCount != m_settings.lastPage && !printDevice()->newPage())
+                throw printFailure(*printDevice());
         } else if (m_destination == TBVDestination::Printer) {
             m_emfCanvas.reset();
         } else {
@@ -141,7 +145,7 @@ void TBVPrinter::NewPage()
     }
     ++m_pageCount;
     ++m_jobPageCount;
-    if (m_destination == TBVDestination::Printer && m_printDevice && pageInRange(m_jobPageCount))
+    if (m_destination == TBVDestination::Printer && printDevice() && pageInRange(m_jobPageCount))
         beginPrinterPage();
     else
         beginStorePage();
@@ -153,32 +157,12 @@ void TBVPrinter::beginStorePage()
     m_emfCanvas = std::make_unique<EmfCanvas>(QSize(DeviceWidth(PageWidth()), DeviceHeight(PageHeight())), ScreenDpi);
 }
 
-void TBVPrinter::beginPrinterPage()
-{
-    if (!m_painter) {
-        m_painter = std::make_unique<QPainter>();
-        if (!m_painter->begin(m_printDevice)) {
-            m_painter.reset();
-            throw EBVError(BVErrorText::PrinterNotReady);
-        }
-    }
-    // A page before the range was drawn at screen factors; this one is paper.
-    setPrinterFactors();
-    m_painterCanvas
-        = std::make_unique<PainterCanvas>(*m_painter, m_printDevice->logicalDpiX(), m_printDevice->logicalDpiY());
-    m_printerPageOpen = true;
-}
-
 void TBVPrinter::FinishJob()
 {
     if (m_status != TBVPrinterStatus::Busy)
         return;
-    m_painterCanvas.reset();
-    m_printerPageOpen = false;
-    if (m_painter) {
-        m_painter->end();
-        m_painter.reset();
-    }
+    const bool documentEnded = !m_painter || m_painter->end();
+    endPrinterDocument();
     if (m_destination == TBVDestination::PageStore)
         storeCurrentPage();
     m_emfCanvas.reset();
@@ -189,18 +173,20 @@ void TBVPrinter::FinishJob()
     m_status = TBVPrinterStatus::Finished;
     m_availablePages = m_destination == TBVDestination::PageStore ? m_pageList->PageCount() : m_jobPageCount;
     emit pageAvailable(m_availablePages);
-    if (m_destination == TBVDestination::Printer)
-        emit afterPrint();
+    if (m_destination == TBVDestination::PageStore)
+        return;
+    emit afterPrint();
+    if (!documentEnded)
+        throw printFailure(*printDevice());
 }
 
 void TBVPrinter::AbortJob()
 {
-    m_painterCanvas.reset();
-    m_printerPageOpen = false;
-    if (m_painter) {
-        m_painter->end();
-        m_painter.reset();
+    if (m_painter && m_painter->isActive()) {
+        if (auto* printer = dynamic_cast<QPrinter*>(printDevice()))
+            printer->abort();
     }
+    endPrinterDocument();
     if (m_destination == TBVDestination::PageStore && m_emfCanvas) {
         if (m_ownerExporting)
             m_emfCanvas.reset();

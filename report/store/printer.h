@@ -6,12 +6,14 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class EmfCanvas;
 class PainterCanvas;
 class QPagedPaintDevice;
 class QPainter;
+class QPrinter;
 class TBVPageList;
 class TBVStream;
 
@@ -38,8 +40,33 @@ public:
     TBVDestination Destination() const { return m_destination; }
     void SetDestination(TBVDestination destination) { m_destination = destination; }
 
-    // The device pages go to with the printer destination; not owned.
+    // A device pages go to with the printer destination instead of the
+    // platform printer; not owned.
     void SetPrintDevice(QPagedPaintDevice* device) { m_printDevice = device; }
+
+    // The platform printer object. One given here (not owned; a PDF printer
+    // in tests, a device a caller chose) counts as an installed printer.
+    // Otherwise the page printer makes its own on first use, for the printer
+    // at PrinterIndex() of the system's list, or for the system's default
+    // printer when the index is -1 or UseStandardprinter is on; none when
+    // no printer is installed. Making it reads its device settings.
+    void SetPlatformPrinter(QPrinter* printer);
+    QPrinter* PlatformPrinter();
+    bool PrintersAvailable() const;
+    int PrinterIndex() const { return m_printerIndex; }
+    // Switches to the printer at this index of the system's list: its device
+    // settings are reset and read again. An index outside the list is ignored.
+    void SelectPrinter(int index);
+
+    // Prints the stored pages (of a finished job or a loaded file) from
+    // FirstPage to LastPage on the platform printer, each stretched over its
+    // paper. Reports progress, lets pumpEvents handle pending events before
+    // every page (a progress window's Cancel), stops at Cancel and always
+    // ends the print document. Throws EBVError when no printer is installed
+    // or the printer fails, with the system's reason.
+    void PrintStoredPages(const std::function<void()>& pumpEvents = {});
+    // Stops PrintStoredPages after the page being printed.
+    void Cancel() { m_cancelled = true; }
 
     TPrinterSettings& PrinterSettings() { return m_settings; }
     const TPrinterSettings& PrinterSettings() const { return m_settings; }
@@ -122,7 +149,7 @@ signals:
     void pageAvailable(int availablePages);
     // Progress of a printer run in percent.
     void progress(int percent);
-    // A printer run has ended.
+    // A printer run has ended (also a cancelled or failed one).
     void afterPrint();
 
 private:
@@ -134,11 +161,19 @@ private:
     void setScreenFactors();
     void setPrinterFactors();
     void takePaperFromFirstPage();
+    QPagedPaintDevice* printDevice();
+    void makeOwnPrinter();
+    void endPrinterDocument();
+    void printStoredPage(QPainter& painter, QPrinter& device, int pageNumber);
 
     TBVDestination m_destination = TBVDestination::PageStore;
     TBVPrinterStatus m_status = TBVPrinterStatus::Idle;
     TPrinterSettings m_settings;
     QPagedPaintDevice* m_printDevice = nullptr;
+    QPrinter* m_givenPrinter = nullptr;
+    std::unique_ptr<QPrinter> m_ownPrinter;
+    int m_printerIndex = -1;
+    bool m_cancelled = false;
     QString m_title;
     bool m_compression = false;
     bool m_ownerExporting = false;

@@ -194,7 +194,8 @@ TEST_F(PreviewWindow, ShowsPageOneWhileLaterPagesAreMadeAndClosesOnlyWhenDone)
     processEvents();
     EXPECT_TRUE(m_window->action("nextPage")->isEnabled());
     EXPECT_FALSE(m_window->action("CancelButton")->isEnabled());
-    EXPECT_FALSE(m_window->action("Print")->isEnabled());
+    EXPECT_TRUE(m_window->action("Print")->isEnabled());
+    EXPECT_TRUE(m_window->action("PrintSetup")->isEnabled());
     EXPECT_EQ(m_window->thumbGrid()->count(), 2);
     EXPECT_EQ(m_window->statusPanel(1)->text(), "Page 1 of 2");
     EXPECT_EQ(m_window->statusPanel(2)->text(), "Kreditrechnung");

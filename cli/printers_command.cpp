@@ -1,0 +1,24 @@
+// fundorix-cli printers: the system's printers, one a line, the default one
+// marked.
+#include "command.h"
+#include "form_session.h"
+#include "report/store/printer_list.h"
+
+namespace {
+
+int runPrinters(const QStringList& arguments)
+{
+    if (!arguments.isEmpty())
+        return usageError(QStringLiteral("printers takes no arguments"));
+    const QStringList names = printerNames();
+    const int defaultIndex = defaultPrinterIndex();
+    for (int i = 0; i < names.size(); ++i)
+        printLine(i == defaultIndex ? names.at(i) + QStringLiteral(" default") : names.at(i));
+    return exitSuccess;
+}
+
+const CommandRegistration registration({ "printers",
+    "  fundorix-cli printers                        # one line per printer, \"default\" marks the default\n",
+    runPrinters, true });
+
+}

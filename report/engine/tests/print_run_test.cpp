@@ -1,0 +1,141 @@
+#include "pdf_text.h"
+#include "report/emf/emf_player.h"
+#include "report/engine/label.h"
+#include "report/engine/memo.h"
+#include "report/engine/report.h"
+#include "report/store/bv_error.h"
+#include "report/store/printer.h"
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A report whose memo of numbered lines continues over several pages.
+struct LinesReport {
+    TBVReport report;
+
+    explicit LinesReport(int lines)
+    {
+        report.setUnits(TBVUnit::MM);
+        report.Page().setPaperSize(TBVPaperSize::A4);
+        report.PrintIfEmpty = true;
+        report.ReportTitle = "Tilgungsplan";
+        TBVBand& detail = report.addBand(TBVBandType::rbDetail);
+        detail.Size().setValue(TBVBandSize::Height, 216.69L);
+        detail.add<TBVLabel>("Titel").setCaption("Tilgungsplan");
+        auto& memo = detail.add<TBVMemo>("BVMemo1");
+        memo.Size().setValue(TBVPrintableSize::Top, 20);
+        memo.Size().setValue(TBVPrintableSize::Height, 4.5L);
+        memo.AutoStretch = true;
+        QStringList text;
+        for (int i = 1; i <= lines; ++i)
+            text << QString("Zeile %1").arg(i);
+        memo.setLines(text);
+    }
+};
+
+// The first memo line of every page, as the page store records the pages.
+QStringList firstLines(TBVReport& report)
+{
+    TBVPrinter store;
+    report.generate(store);
+    QStringList lines;
+    for (int n = 1; n <= store.PageCount(); ++n) {
+        for (const EmfText& text : EmfPlayer(*store.GetPage(n)).texts()) {
+            if (text.text.startsWith("Zeile")) {
+                lines << text.text;
+                break;
+            }
+        }
+    }
+    return lines;
+}
+
+class PrintRun : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QPrinter pdf { QPrinter::HighResolution };
+
+    void SetUp() override
+    {
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(dir.filePath(QStringLiteral("druck.pdf")));
+    }
+};
+
+TEST_F(PrintRun, PagesTwoAndThreeOfFiveReachThePrinter)
+{
+    LinesReport plan(70);
+    const QStringList first = firstLines(plan.report);
+    ASSERT_EQ(first.size(), 5);
+    plan.report.PrinterSettings.FirstPage = 2;
+    plan.report.PrinterSettings.LastPage = 3;
+    int afterPrint = 0;
+    plan.report.AfterPrint = [&](TBVReport&) { ++afterPrint; };
+    plan.report.Print(&pdf);
+    const QStringList pages = pdfPageTexts(pdf.outputFileName());
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[0].contains(first[1])) << pages[0].toStdString();
+    EXPECT_TRUE(pages[1].contains(first[2])) << pages[1].toStdString();
+    EXPECT_FALSE(pages[1].contains(first[3]));
+    EXPECT_EQ(afterPrint, 1);
+    EXPECT_TRUE(plan.report.Idle());
+}
+
+TEST_F(PrintRun, WholeReportWithoutARange)
+{
+    LinesReport plan(70);
+    plan.report.Print(&pdf);
+    const QStringList pages = pdfPageTexts(pdf.outputFileName());
+    ASSERT_EQ(pages.size(), 5);
+    EXPECT_TRUE(pages[0].contains("Tilgungsplan"));
+    EXPECT_TRUE(pages[0].contains("Zeile 1\n"));
+    EXPECT_TRUE(pages[4].contains("Zeile 70"));
+}
+
+TEST_F(PrintRun, DeviceSettingsComeFromTheReportsSettingsAndPage)
+{
+    LinesReport plan(3);
+    plan.report.Page().setOrientation(TBVOrientation::Landscape);
+    plan.report.Page().setPaperSize(TBVPaperSize::Custom);
+    plan.report.Page().setNative(TBVPage::Width, 2500);
+    plan.report.Page().setNative(TBVPage::Length, 1500.4L);
+    plan.report.PrinterSettings.Duplex = true;
+    plan.report.PrinterSettings.OutputBin = TBVBin::Cassette;
+    plan.report.PrinterSettings.Copies = 2;
+    TDeviceMode written;
+    plan.report.PrinterSettings.OnApplyPrinterSettings
+        = [&](TPrinterSettings&, bool&, TDeviceMode& mode) { written = mode; };
+    plan.report.Print(&pdf);
+    // Custom paper in landscape: the page's length is the paper's width.
+    EXPECT_EQ(written.paperSize, 256);
+    EXPECT_EQ(written.paperWidth, 1500);
+    EXPECT_EQ(written.paperLength, 2500);
+    EXPECT_EQ(written.orientation, 2);
+    EXPECT_EQ(written.duplex, 3);
+    EXPECT_EQ(written.defaultSource, 14);
+    EXPECT_EQ(written.copies, 2);
+    EXPECT_EQ(pdf.paperSource(), QPrinter::Cassette);
+    EXPECT_EQ(pdf.pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+TEST_F(PrintRun, PrinterFailureIsReportedAndTheReportIsIdleAgain)
+{
+    LinesReport plan(3);
+    pdf.setOutputFileName(dir.filePath(QStringLiteral("fehlt/druck.pdf")));
+    try {
+        plan.report.Print(&pdf);
+        FAIL() << "no error";
+    } catch (const EBVError& error) {
+        EXPECT_TRUE(error.message().startsWith("Printing failed: ")) << error.message().toStdString();
+    }
+    EXPECT_TRUE(plan.report.Idle());
+    // The report prints again once the printer works.
+    pdf.setOutputFileName(dir.filePath(QStringLiteral("druck.pdf")));
+    plan.report.Print(&pdf);
+    EXPECT_EQ(pdfPageTexts(pdf.outputFileName()).size(), 1);
+}
+
+}

@@ -1,0 +1,102 @@
+#include "pdf_text.h"
+#include "report/store/bv_error.h"
+#include "report/store/printer.h"
+#include "report/store/printer_list.h"
+#include "sample_report.h"
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class StoredPagesPrint : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QPrinter pdf { QPrinter::HighResolution };
+    TBVPrinter printer;
+
+    void SetUp() override
+    {
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(dir.filePath(QStringLiteral("druck.pdf")));
+        printer.SetPlatformPrinter(&pdf);
+    }
+
+    // A stored report file of five pages, loaded as the preview loads one.
+    void loadFivePages()
+    {
+        TBVPrinter writer;
+        makeSampleJob(writer, 5);
+        writer.Save(dir.filePath(QStringLiteral("plan.bvp")));
+        printer.Load(dir.filePath(QStringLiteral("plan.bvp")));
+    }
+};
+
+TEST_F(StoredPagesPrint, LoadedFilePrintsItsStoredPagesInRange)
+{
+    loadFivePages();
+    printer.PrinterSettings().firstPage = 2;
+    printer.PrinterSettings().lastPage = 3;
+    std::vector<int> progress;
+    int afterPrint = 0;
+    QObject::connect(&printer, &TBVPrinter::progress, [&](int percent) { progress.push_back(percent); });
+    QObject::connect(&printer, &TBVPrinter::afterPrint, [&] { ++afterPrint; });
+    printer.PrintStoredPages();
+    const QStringList pages = pdfPageTexts(pdf.outputFileName());
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[0].contains("Anlageentwicklung Seite 2"));
+    EXPECT_TRUE(pages[1].contains("Anlageentwicklung Seite 3"));
+    EXPECT_EQ(progress, (std::vector<int> { 50, 100 }));
+    EXPECT_EQ(afterPrint, 1);
+}
+
+TEST_F(StoredPagesPrint, WholeFileWhenNoRangeIsSetAndLastPageBeyondTheFileIsCut)
+{
+    loadFivePages();
+    printer.PrinterSettings().lastPage = 9;
+    printer.PrintStoredPages();
+    EXPECT_EQ(pdfPageTexts(pdf.outputFileName()).size(), 5);
+}
+
+TEST_F(StoredPagesPrint, CancelStopsAfterThePageBeingPrinted)
+{
+    loadFivePages();
+    printer.PrintStoredPages([this] { printer.Cancel(); });
+    EXPECT_LE(pdfPageTexts(pdf.outputFileName()).size(), 1);
+}
+
+TEST_F(StoredPagesPrint, PrinterThatCannotStartReportsTheSystemsReason)
+{
+    loadFivePages();
+    pdf.setOutputFileName(dir.filePath(QStringLiteral("fehlt/druck.pdf")));
+    int afterPrint = 0;
+    QObject::connect(&printer, &TBVPrinter::afterPrint, [&] { ++afterPrint; });
+    try {
+        printer.PrintStoredPages();
+        FAIL() << "no error";
+    } catch (const EBVError& error) {
+        EXPECT_TRUE(error.message().startsWith("Printing failed: ")) << error.message().toStdString();
+        EXPECT_TRUE(error.message().contains("fehlt/druck.pdf")) << error.message().toStdString();
+    }
+    EXPECT_EQ(afterPrint, 0);
+}
+
+TEST(NoPrinter, PrintingStoredPagesSaysSoAndThePagesStay)
+{
+    if (!printerNames().isEmpty())
+        GTEST_SKIP() << "this machine has printers";
+    TBVPrinter printer;
+    makeSampleJob(printer, 2);
+    EXPECT_FALSE(printer.PrintersAvailable());
+    try {
+        printer.PrintStoredPages();
+        FAIL() << "no error";
+    } catch (const EBVError& error) {
+        EXPECT_EQ(error.message(), "No printer is installed");
+    }
+    EXPECT_EQ(printer.PageCount(), 2);
+    EXPECT_TRUE(printer.GetPage(2));
+}
+
+}
