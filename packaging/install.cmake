@@ -56,13 +56,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.wendlich.example/)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "savings and loan calculator for private investors (German)\n"
-    " Fundorix simulates month by month how a depot develops from an initial sum,\n"
-    " a rate, monthly and yearly amounts and one-off payments, draws the result as\n"
-    " a chart, answers the inverse questions (which monthly amount, which rate,\n"
-    " which payout) and prints four A4 plans, also as PDF, HTML, spreadsheet and\n"
-    " RTF. The command-line tool fundorix-cli does the same without a window.")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Fundorix simulates month by month how a depot develops from an initial sum,
+a rate, monthly and yearly amounts and one-off payments, draws the result as
+a chart, answers the inverse questions (which monthly amount, which rate,
+which payout) and prints four A4 plans, also as PDF, HTML, spreadsheet and
+RTF. The command-line tool fundorix-cli does the same without a window.")
 # The libraries come from the binaries. What they load at run time is named
 # here: the platform plugins (the window's and the headless one of
 # fundorix-cli) and the fonts the layouts are measured with.
