@@ -20,8 +20,14 @@ install(FILES ${FUNDORIX_PACKAGING_OUT}/${FUNDORIX_APP_ID}.metainfo.xml DESTINAT
 
 # The theme's icons are written from the picture the window draws, at every
 # build, so they can never drift from it.
+add_library(fundorix_theme_icons STATIC ${CMAKE_CURRENT_LIST_DIR}/theme_icons.cpp)
+target_include_directories(fundorix_theme_icons PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(fundorix_theme_icons PUBLIC Qt6::Gui)
 add_executable(fundorix-icons ${CMAKE_CURRENT_LIST_DIR}/icon_files.cpp)
-target_link_libraries(fundorix-icons PRIVATE fundorix_window)
+target_link_libraries(fundorix-icons PRIVATE fundorix_theme_icons fundorix_window)
+fundorix_add_tests(fundorix_theme_icons_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/theme_icons_test.cpp
+    LIBS fundorix_theme_icons fundorix_window)
 set(icons_dir ${FUNDORIX_PACKAGING_OUT}/icons)
 add_custom_command(OUTPUT ${icons_dir}/scalable/apps/${FUNDORIX_APP_ID}.svg
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${icons_dir}
@@ -29,7 +35,7 @@ add_custom_command(OUTPUT ${icons_dir}/scalable/apps/${FUNDORIX_APP_ID}.svg
     DEPENDS fundorix-icons
     COMMENT "Writing the program icon for the icon theme"
     VERBATIM)
-add_custom_target(fundorix_theme_icons ALL DEPENDS ${icons_dir}/scalable/apps/${FUNDORIX_APP_ID}.svg)
+add_custom_target(fundorix_icon_files ALL DEPENDS ${icons_dir}/scalable/apps/${FUNDORIX_APP_ID}.svg)
 install(DIRECTORY ${icons_dir}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 # Manual pages, compressed as Debian keeps them.
