@@ -62,7 +62,12 @@ void readGridRows(const QStringList& lines, int first, SettingsContent& content)
 
 bool userMayWriteFolder(const QString& folder)
 {
+    // /usr holds the installed system and stays unwritten while programs run,
+    // even for root, whom the file system would let write there.
     const QFileInfo info(folder);
+    const QString canonical = info.canonicalFilePath();
+    if (canonical == QLatin1String("/usr") || canonical.startsWith(QLatin1String("/usr/")))
+        return false;
     return info.isDir() && info.isWritable();
 }
 

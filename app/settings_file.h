@@ -10,7 +10,8 @@
 class ExtraGrid;
 class FormModel;
 
-// Whether the user may create files in `folder`, as the file system says.
+// Whether the user may create files in `folder`: the file system must allow
+// it, and the folder must not belong to the installed system under /usr.
 bool userMayWriteFolder(const QString& folder);
 
 // The per-user folder beside the colour store, normally ~/.config/Wendlich.

@@ -208,10 +208,15 @@ TEST_F(PerUserFolderTest, WritableProgramFolderKeepsTheFileBesideTheProgram)
     EXPECT_FALSE(QDir(configHome.path() + "/Wendlich").exists());
 }
 
-TEST_F(PerUserFolderTest, MissingProgramFolderIsNotWritable)
+// The folders of an installed program are never the settings file's home,
+// whoever runs it: root could write there, but no file may appear in /usr.
+TEST_F(PerUserFolderTest, InstalledOrMissingProgramFolderIsNotWritable)
 {
-    EXPECT_FALSE(userMayWriteFolder(programDir.filePath("gone")));
-    EXPECT_EQ(settingsFilePath(programDir.filePath("gone"), {}), configHome.path() + "/Wendlich/Fundorix.ini");
+    for (const QString& folder :
+        { QStringLiteral("/usr/bin"), QStringLiteral("/usr/local/bin"), programDir.filePath("gone") }) {
+        EXPECT_FALSE(userMayWriteFolder(folder)) << folder.toStdString();
+        EXPECT_EQ(settingsFilePath(folder, {}), configHome.path() + "/Wendlich/Fundorix.ini");
+    }
 }
 
 }
