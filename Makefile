@@ -33,9 +33,9 @@ test: build
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
 
-# Removes what the last `make install` put in place.
+# Removes what the last `make install` put in place (give the same DESTDIR).
 uninstall:
-	xargs -r -d '\n' rm -f -- < $(BUILD)/install_manifest.txt
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt | xargs -r -d '\n' rm -f --
 
 # The Debian package, from a build of its own without the tests.
 package: deps
