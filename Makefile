@@ -2,8 +2,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
+PACKAGE_BUILD ?= build-package
 
-.PHONY: all deps configure build run test bench fuzz sanitize clean
+.PHONY: all deps configure build run test install uninstall package bench fuzz sanitize clean
 
 all: build
 
@@ -27,6 +29,22 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# DESTDIR (staged installs) reaches cmake through the environment.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Removes what the last `make install` put in place (give the same DESTDIR).
+uninstall:
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt | xargs -r -d '\n' rm -f --
+
+# The Debian package, from a build of its own without the tests.
+package: deps
+	bash scripts/install-deps dpkg-dev file
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUNDORIX_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack
+	@ls $(PACKAGE_BUILD)/fundorix_*.deb
+
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DFUNDORIX_BENCH=ON -DFUNDORIX_TESTS=OFF
 	cmake --build build-bench -j $(JOBS)
@@ -44,4 +62,4 @@ sanitize: deps
 	cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD) build-bench build-fuzz build-asan
+	rm -rf $(BUILD) $(PACKAGE_BUILD) build-bench build-fuzz build-asan

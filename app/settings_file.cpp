@@ -5,12 +5,16 @@
 #include "number_conventions.h"
 #include "windows1252.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace {
 
 const QString rowMarker = QStringLiteral("ENDE");
+const QString defaultFileName = QStringLiteral("Fundorix.ini");
 constexpr int maxGridCellLength = 20;
 
 // The fields in the order of the file's first seven lines.
@@ -56,13 +60,28 @@ void readGridRows(const QStringList& lines, int first, SettingsContent& content)
 
 }
 
-QString settingsFilePath(const QString& programDir, const QStringList& arguments)
+bool userMayWriteFolder(const QString& folder)
+{
+    // /usr holds the installed system and stays unwritten while programs run,
+    // even for root, whom the file system would let write there.
+    const QFileInfo info(folder);
+    const QString canonical = info.canonicalFilePath();
+    if (canonical == QLatin1String("/usr") || canonical.startsWith(QLatin1String("/usr/")))
+        return false;
+    return info.isDir() && info.isWritable();
+}
+
+QString perUserSettingsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Wendlich");
+}
+
+QString settingsFilePath(
+    const QString& programDir, const QStringList& arguments, const std::function<bool(const QString&)>& mayWriteFolder)
 {
     if (arguments.isEmpty()) {
-        QString dir = programDir;
-        if (!dir.endsWith(QLatin1Char('/')))
-            dir += QLatin1Char('/');
-        return dir + QStringLiteral("Fundorix.ini");
+        const QString folder = mayWriteFolder(programDir) ? programDir : perUserSettingsFolder();
+        return QDir(folder).filePath(defaultFileName);
     }
     const QString& path = arguments.first();
     return path.contains(QLatin1Char('.')) ? path : path + QStringLiteral("Rechner.ini");
@@ -131,6 +150,9 @@ bool readSettingsFile(FormModel& form, const QString& path)
 
 QString writeSettingsFile(const FormModel& form, const QString& path)
 {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (folder == QDir(perUserSettingsFolder()).absolutePath())
+        QDir().mkpath(folder);
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
         const QByteArray bytes = composeSettings(form);

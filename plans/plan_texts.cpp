@@ -35,6 +35,11 @@ QString extraPaymentLine(const QString& year, const QString& month, const QStrin
     return year + yearPart + month + QStringLiteral(". Monat     ") + withCurrency(amount, currency);
 }
 
+QString reportCurrencySymbol(const QString& systemSymbol)
+{
+    return systemSymbol.isEmpty() ? QStringLiteral("€") : systemSymbol;
+}
+
 QString withCurrency(const QString& text, const QString& currency) { return text + QLatin1Char(' ') + currency; }
 
 QString repaidShareSentence(const QString& share)

@@ -31,6 +31,12 @@ const HeadingTexts& payoutHeadings();
 // the same column.
 QString extraPaymentLine(const QString& year, const QString& month, const QString& amount, const QString& currency);
 
+// The currency symbol of the regional settings. Without regional settings
+// (the C or POSIX locale of containers and minimal systems) the system has
+// none, and every amount would end in a bare blank: this German program then
+// takes the euro, as its German number conventions would.
+QString reportCurrencySymbol(const QString& systemSymbol);
+
 // A money text as the reports print it: the text, a blank, the currency symbol.
 QString withCurrency(const QString& text, const QString& currency);
 

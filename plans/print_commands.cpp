@@ -32,7 +32,10 @@ PrintCommands::PrintCommands(PlanSource& source, PlanDefinition& qEntwicklung, P
 {
 }
 
-QString PrintCommands::systemCurrencySymbol() { return QLocale::system().currencySymbol(); }
+QString PrintCommands::systemCurrencySymbol()
+{
+    return plantexts::reportCurrencySymbol(QLocale::system().currencySymbol());
+}
 
 PlanOutcome PrintCommands::Anlageentwicklung1Click()
 {

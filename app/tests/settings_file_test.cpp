@@ -3,6 +3,7 @@
 #include "settings_file.h"
 #include "windows1252.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -34,7 +35,8 @@ class SettingsPathTest : public ::testing::TestWithParam<PathCase> { };
 TEST_P(SettingsPathTest, FollowsTheArgumentRule)
 {
     const QStringList args = GetParam().argument ? QStringList { GetParam().argument } : QStringList {};
-    EXPECT_EQ(settingsFilePath("/opt/fundorix", args), GetParam().expected);
+    const auto writable = [](const QString&) { return true; };
+    EXPECT_EQ(settingsFilePath("/opt/fundorix", args, writable), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, SettingsPathTest,
@@ -160,6 +162,61 @@ TEST_F(SettingsFileTest, FailedWriteNamesTheFile)
     const QString message = writeSettingsFile(form, path);
     EXPECT_TRUE(message.contains(path)) << message.toStdString();
     EXPECT_FALSE(readSettingsFile(form, path));
+}
+
+// The per-user configuration folder pointed at a fresh private folder, so the
+// tests neither read nor leave files among the user's own.
+class PerUserFolderTest : public SettingsFileTest {
+protected:
+    QTemporaryDir configHome;
+    QTemporaryDir programDir;
+    QByteArray previousConfigHome = qgetenv("XDG_CONFIG_HOME");
+
+    void SetUp() override { qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit()); }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", previousConfigHome); }
+
+    // Writes the form with a changed monthly amount to `path` and reads it
+    // into a fresh form, as one run's "Beenden" and the next run's start do.
+    QString roundTripSparen(const QString& path)
+    {
+        form.setFieldText(Field::Sparen, "75");
+        EXPECT_EQ(writeSettingsFile(form, path), "");
+        ScriptedServices nextServices;
+        FormModel nextRun(nextServices);
+        EXPECT_TRUE(readSettingsFile(nextRun, path));
+        return nextRun.fieldText(Field::Sparen);
+    }
+};
+
+TEST_F(PerUserFolderTest, ReadOnlyProgramFolderKeepsTheFileInTheUserFolder)
+{
+    const auto readOnly = [](const QString&) { return false; };
+    const QString path = settingsFilePath(programDir.path(), {}, readOnly);
+    EXPECT_EQ(path, configHome.path() + "/Wendlich/Fundorix.ini");
+    EXPECT_FALSE(QDir(configHome.path() + "/Wendlich").exists()) << "made only at the first write";
+
+    EXPECT_EQ(roundTripSparen(path), "75");
+    EXPECT_FALSE(QFile::exists(programDir.filePath("Fundorix.ini")));
+}
+
+TEST_F(PerUserFolderTest, WritableProgramFolderKeepsTheFileBesideTheProgram)
+{
+    const QString path = settingsFilePath(programDir.path(), {});
+    EXPECT_EQ(path, programDir.filePath("Fundorix.ini"));
+
+    EXPECT_EQ(roundTripSparen(path), "75");
+    EXPECT_FALSE(QDir(configHome.path() + "/Wendlich").exists());
+}
+
+// The folders of an installed program are never the settings file's home,
+// whoever runs it: root could write there, but no file may appear in /usr.
+TEST_F(PerUserFolderTest, InstalledOrMissingProgramFolderIsNotWritable)
+{
+    for (const QString& folder :
+        { QStringLiteral("/usr/bin"), QStringLiteral("/usr/local/bin"), programDir.filePath("gone") }) {
+        EXPECT_FALSE(userMayWriteFolder(folder)) << folder.toStdString();
+        EXPECT_EQ(settingsFilePath(folder, {}), configHome.path() + "/Wendlich/Fundorix.ini");
+    }
 }
 
 }

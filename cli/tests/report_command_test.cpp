@@ -16,14 +16,14 @@ struct CliRun {
     QString err;
 };
 
-// In a German setting, whether or not the machine has its locale data:
-// the currency symbol is read from the setting's name.
-CliRun runCli(const QStringList& arguments)
+// In a German setting unless told otherwise, whether or not the machine has
+// its locale data: the currency symbol is read from the setting's name.
+CliRun runCli(const QStringList& arguments, const QString& locale = QStringLiteral("de_DE.UTF-8"))
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    environment.insert(QStringLiteral("LANG"), locale);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(FUNDORIX_CLI), arguments);
     process.waitForFinished(60000);
@@ -86,6 +86,15 @@ TEST_F(ReportCommand, StoredReportsCarryThePlanTexts)
     for (const char* text : { "7200,00 €", "6178,90 €", "3821,10 €", "1021,10 €" })
         EXPECT_TRUE(loan.contains(QString::fromUtf8(text))) << text;
     EXPECT_TRUE(loan.filter("61,79 %").size() == 1) << loan.join('|').toStdString();
+}
+
+TEST_F(ReportCommand, AmountsEndInTheEuroWithoutRegionalSettings)
+{
+    const CliRun run = runCli({ "report", "anlage", "--format", "bvp", "-o", path("c.bvp") }, QStringLiteral("C"));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList texts = storedTexts(path("c.bvp")).at(0);
+    for (const char* text : { "41134,80 €", "16000,00 €", "10000 €" })
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text << ": " << texts.join('|').toStdString();
 }
 
 TEST_F(ReportCommand, SparplanWritesTheSavingsAndThePayoutPhase)

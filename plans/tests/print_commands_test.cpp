@@ -3,6 +3,7 @@
 #include "plans/plan_texts.h"
 #include "plans/print_commands.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -63,6 +64,13 @@ INSTANTIATE_TEST_SUITE_P(Plans, ExtraPaymentsMemo,
         MemoCase { "AscendingWithGaps", { { 99, "30", "1", "-5" }, { 2, "1", "1", "100" }, { 40, "2", "11", "x.y" } },
             { "1. Jahr   1. Monat     100 €", "2. Jahr 11. Monat     x.y €", "30. Jahr   1. Monat     -5 €" } }),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CurrencySymbol, EuroStandsInWhereTheSystemHasNone)
+{
+    EXPECT_EQ(plantexts::reportCurrencySymbol(QLocale::c().currencySymbol()), euro);
+    EXPECT_EQ(plantexts::reportCurrencySymbol(QLocale(QLocale::English, QLocale::UnitedStates).currencySymbol()), "$");
+    EXPECT_EQ(plantexts::reportCurrencySymbol(QLocale(QLocale::German, QLocale::Switzerland).currencySymbol()), "CHF");
+}
 
 TEST(DevelopmentReport, CopiesInputsAndResultsOfTheDefaultPlan)
 {
