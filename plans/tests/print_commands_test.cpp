@@ -263,3 +263,30 @@ TEST(PayoutCheck, NamesTheOffendingText)
 }
 
 }
+
+// A command chosen while another one waits in its preview (the preview
+// handles events) finds the form busy: it neither reads nor writes it, and
+// the menu hears when the form is free again.
+TEST(CommandGuard, NoCommandStartsWhileAnotherIsInProgress)
+{
+    Fixture f;
+    std::vector<bool> busyChanges;
+    f.source.guard.setBusyChanged([&](bool busy) { busyChanges.push_back(busy); });
+    std::vector<PlanOutcome> nested;
+    f.output.onPreview = [&] {
+        if (!nested.empty())
+            return;
+        nested.push_back(f.commands.Tilgungsplan1Click());
+        nested.push_back(f.commands.RentenplanAuszahlungsphase1Click());
+        nested.push_back(f.commands.SparplanmitanschlieenderAuszahlungber30Jahre1Click());
+        nested.push_back(f.commands.Anlageentwicklung1Click());
+    };
+    const QString capital = f.source.fieldText(PlanField::AnlageSumme);
+    EXPECT_EQ(f.commands.SparplanmitanschlieenderAuszahlungber30Jahre1Click(), PlanOutcome::Shown);
+    EXPECT_EQ(nested, std::vector<PlanOutcome>(4, PlanOutcome::Busy));
+    // The savings plan ran its own payout search and second report under its one hold.
+    ASSERT_EQ(f.output.shots.size(), 2u);
+    EXPECT_NE(f.source.fieldText(PlanField::AnlageSumme), capital);
+    EXPECT_EQ(busyChanges, (std::vector<bool> { true, false }));
+    EXPECT_FALSE(f.source.guard.busy());
+}

@@ -189,19 +189,22 @@ void TBVPageList::OpenFile(TBVStream* stream)
     m_headerSize = info.headerSize;
     m_compressed = info.compressed;
     m_pageCount = info.pageCount;
-    checkRecordList();
+    checkRecordList(info.headerSize == StoredReport::HeaderSize);
 }
 
 // Walks the records from the first on: each must carry the next page number,
 // end inside the stream and point back at its own start; the stream must end
-// with the last record, whose start it holds in its last 4 bytes. Layouts
-// without a page count take the number of records found.
-void TBVPageList::checkRecordList()
+// with the last record, whose start it holds in its last 4 bytes. A 128-byte
+// header states the page count, and the records must hold exactly that many:
+// a file whose header undercounts its pages would otherwise show short.
+// Layouts without a page count take the number of records found.
+void TBVPageList::checkRecordList(bool countStated)
 {
     const qint64 size = m_stream->size();
     qint64 start = m_headerSize;
     int page = 0;
-    while (start < size && (page < m_pageCount || m_pageCount == 0)) {
+    const bool countRecords = !countStated && m_pageCount == 0;
+    while (start < size && (page < m_pageCount || countRecords)) {
         if (size - start < StoredReport::RecordOverhead)
             throw EBVError(BVErrorText::Truncated);
         m_stream->seek(start);
@@ -220,6 +223,8 @@ void TBVPageList::checkRecordList()
     }
     if (page < m_pageCount)
         throw EBVError(page == 0 ? BVErrorText::NotAStoredReport : BVErrorText::Truncated);
+    if (countStated && start < size)
+        throw EBVError(BVErrorText::PageCountMismatch);
     m_pageCount = page;
     m_lastPage = 0;
 }

@@ -45,7 +45,7 @@ public:
 
 private:
     qint64 moveToPage(int n);
-    void checkRecordList();
+    void checkRecordList(bool countStated);
     QByteArray readBody(qint64 start, int n);
 
     TBVStream* m_stream = nullptr;
