@@ -1,10 +1,13 @@
 #include "export/document_writer.h"
 #include "export/export_file.h"
 #include "export/filter.h"
+#include "export/filter_library.h"
+#include "export/pdf/pdf_document_filter.h"
 #include "report/engine/label.h"
 #include "report/engine/memo.h"
 #include "report/engine/report.h"
 #include "report/preview/preview.h"
+#include "report/preview/preview_dialogs.h"
 #include "report/preview/progress_form.h"
 #include "report/preview/report_preview.h"
 #include "report/preview/standard_preview.h"
@@ -13,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -170,6 +174,64 @@ TEST(ReportPreview, CancelInTheProgressWindowLeavesNoFile)
     EXPECT_EQ(caption, "Exporting Progress");
     EXPECT_FALSE(written);
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+// Answers the save dialog with the given file name and filter entry.
+class SaveAnswers : public QtPreviewDialogs {
+public:
+    explicit SaveAnswers(std::vector<SaveAnswer> answers)
+        : m_answers(std::move(answers))
+    {
+    }
+    std::optional<SaveAnswer> askSaveFile(QWidget*, const QString&, const QString&, const QStringList&) override
+    {
+        if (m_answers.empty())
+            return std::nullopt;
+        const SaveAnswer answer = m_answers.front();
+        m_answers.erase(m_answers.begin());
+        return answer;
+    }
+    void showError(QWidget*, const QString& text) override { errors << text; }
+    QStringList errors;
+
+private:
+    std::vector<SaveAnswer> m_answers;
+};
+
+TEST(ReportPreview, SavingAsPdfWritesTheRegeneratedReport)
+{
+    const auto pdf = TBVExportFilterClass::of<TBVPDFDocumentFilter>("TBVPDFDocumentFilter");
+    TBVExportFilterLibrary::instance().AddFilterClass(pdf);
+    MemoReport plan(300);
+    ReportPreview preview(plan.report);
+    QTemporaryDir dir;
+    QStringList errors;
+    int pages = 0;
+    onceGenerated(preview, plan.report, [&](TBVStandardPreview& window) {
+        pages = preview.printer()->PageCount();
+        // A typed .pdf in any letter case, and a bare name with the PDF entry of the dialog.
+        auto dialogs = std::make_unique<SaveAnswers>(std::vector<PreviewDialogs::SaveAnswer> {
+            { dir.filePath("plan.Pdf"), 1 }, { dir.filePath("zweiter"), 3 } });
+        SaveAnswers* answers = dialogs.get();
+        window.setDialogs(std::move(dialogs));
+        window.action("SaveReport")->trigger();
+        window.action("SaveReport")->trigger();
+        errors = answers->errors;
+        window.close();
+    });
+    preview.Preview();
+    TBVExportFilterLibrary::instance().RemoveFilterClass(pdf);
+
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    for (const char* name : { "plan.Pdf", "zweiter.PDF" }) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith("%PDF-1.3\r\n")) << name;
+        EXPECT_TRUE(bytes.contains(QByteArray("/Count ") + QByteArray::number(pages) + "\r\n")) << name;
+        EXPECT_TRUE(bytes.contains("(Zeile 300) Tj")) << name;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 TEST(ReportPreview, RefusedRunStillEndsInTheWindowAndReturnsOnClose)
