@@ -310,7 +310,7 @@ void TBVReport::paintPageBackground()
         graphic.heightPx = rect.height();
         graphic.picture = image->Picture();
         graphic.stretch = true;
-        m_active->exportFilter()->ExportGraphic(rect.left, rect.top, graphic);
+        m_active->exportFilter()->ExportGraphic(pagePoint(rect.left, rect.top), graphic);
     }
 }
 
@@ -352,7 +352,7 @@ void TBVReport::exportRect(const PageRect& rect, const QColor& colour)
     if (!m_active->exportFilter())
         return;
     const PlacedGraphic shape = backgroundShape(rect, colour);
-    m_active->exportFilter()->ExportGraphic(shape.topLeft.x(), shape.topLeft.y(), shape.graphic);
+    m_active->exportFilter()->ExportGraphic(pagePoint(shape.topLeft), shape.graphic);
 }
 
 void TBVReport::exportFrameShapes(const PageRect& rect, const TBVFrame& frame)
@@ -362,5 +362,5 @@ void TBVReport::exportFrameShapes(const PageRect& rect, const TBVFrame& frame)
     const int thicknessX = frameThickness(device().XFactor(), frame.Width);
     const int thicknessY = frameThickness(device().YFactor(), frame.Width);
     for (const PlacedGraphic& shape : frameShapes(rect, frame, thicknessX, thicknessY))
-        m_active->exportFilter()->ExportGraphic(shape.topLeft.x(), shape.topLeft.y(), shape.graphic);
+        m_active->exportFilter()->ExportGraphic(pagePoint(shape.topLeft), shape.graphic);
 }

@@ -119,12 +119,13 @@ TBVPreviewSettings ReportPreview::PreviewSettings() const
 bool ReportPreview::AllowPreviewCommand(TBVPreviewCommand) { return true; }
 
 // The export runs with a page printer of its own, so the pages on show stay.
-void ReportPreview::ExportToFilter(TBVExportFilter& filter)
+bool ReportPreview::ExportToFilter(TBVExportFilter& filter)
 {
     TBVPrinter exportPrinter;
     TBVReportRun run(exportPrinter, filter);
     run.setEventPump([] { QCoreApplication::processEvents(); });
     m_report.CreateReport(run);
+    return !run.cancelRequested();
 }
 
 void ReportPreview::Print(TBVPrinter& shown, bool loadedFile)

@@ -55,7 +55,7 @@ public:
 
     TBVPreviewSettings PreviewSettings() const override;
     bool AllowPreviewCommand(TBVPreviewCommand command) override;
-    void ExportToFilter(TBVExportFilter& filter) override;
+    bool ExportToFilter(TBVExportFilter& filter) override;
     void Print(TBVPrinter& shown, bool loadedFile) override;
     void PrinterSetup(TBVPrinter& shown, bool loadedFile, QWidget* parent) override;
     void StopTakingRecords() override;

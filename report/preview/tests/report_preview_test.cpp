@@ -1,15 +1,25 @@
+#include "export/document_writer.h"
+#include "export/export_file.h"
 #include "export/filter.h"
+#include "export/filter_library.h"
+#include "export/pdf/pdf_document_filter.h"
 #include "report/engine/label.h"
 #include "report/engine/memo.h"
 #include "report/engine/report.h"
 #include "report/preview/preview.h"
+#include "report/preview/preview_dialogs.h"
+#include "report/preview/progress_form.h"
 #include "report/preview/report_preview.h"
 #include "report/preview/standard_preview.h"
 #include "report/store/printer.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -64,7 +74,7 @@ public:
     }
     void BeginPage() override { ++pages; }
     void ExportText(
-        long double, long double, const TBVExportFont&, const QColor&, TBVExportAlignment, const QString& text) override
+        const TBVReportPoint&, const TBVExportFont&, const QColor&, TBVExportAlignment, const QString& text) override
     {
         texts << text;
     }
@@ -116,6 +126,112 @@ TEST(ReportPreview, ExportFromTheWindowGeneratesAgainWithoutTouchingThePagesOnSh
     EXPECT_EQ(filter.pages, pagesBefore);
     EXPECT_EQ(pagesAfter, pagesBefore);
     EXPECT_TRUE(filter.texts.contains("Zeile 300"));
+}
+
+// Presses "Cancel" in the progress window when the second page begins, and
+// writes its file at the end as a format would.
+class CancellingFilter : public TBVExportFilter {
+public:
+    using TBVExportFilter::TBVExportFilter;
+    void BeginPage() override
+    {
+        if (++pages != 2)
+            return;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* form = qobject_cast<TBVProgressForm*>(widget); form && form->isVisible()) {
+                caption = form->windowTitle();
+                form->cancelButton()->click();
+            }
+        }
+    }
+    void EndExport() override
+    {
+        TDocumentWriter(TDocumentEncoding::Ascii).write({ QStringLiteral("half a report") }, OutputFileName());
+        TBVExportFilter::EndExport();
+    }
+    int pages = 0;
+    QString caption;
+};
+
+TEST(ReportPreview, CancelInTheProgressWindowLeavesNoFile)
+{
+    MemoReport plan(300);
+    ReportPreview preview(plan.report);
+    QTemporaryDir dir;
+    bool written = true;
+    QString caption;
+    onceGenerated(preview, plan.report, [&](TBVStandardPreview& window) {
+        written = exportToFile(TBVExportFilterClass::of<CancellingFilter>("CancellingFilter"), dir.filePath("plan.txt"),
+            [&](TBVExportFilter& filter) {
+                const bool completed = preview.ExportToFilter(filter);
+                caption = static_cast<CancellingFilter&>(filter).caption;
+                return completed;
+            });
+        window.close();
+    });
+    preview.Preview();
+
+    EXPECT_EQ(caption, "Exporting Progress");
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+// Answers the save dialog with the given file name and filter entry.
+class SaveAnswers : public QtPreviewDialogs {
+public:
+    explicit SaveAnswers(std::vector<SaveAnswer> answers)
+        : m_answers(std::move(answers))
+    {
+    }
+    std::optional<SaveAnswer> askSaveFile(QWidget*, const QString&, const QString&, const QStringList&) override
+    {
+        if (m_answers.empty())
+            return std::nullopt;
+        const SaveAnswer answer = m_answers.front();
+        m_answers.erase(m_answers.begin());
+        return answer;
+    }
+    void showError(QWidget*, const QString& text) override { errors << text; }
+    QStringList errors;
+
+private:
+    std::vector<SaveAnswer> m_answers;
+};
+
+TEST(ReportPreview, SavingAsPdfWritesTheRegeneratedReport)
+{
+    const auto pdf = TBVExportFilterClass::of<TBVPDFDocumentFilter>("TBVPDFDocumentFilter");
+    TBVExportFilterLibrary::instance().AddFilterClass(pdf);
+    MemoReport plan(300);
+    ReportPreview preview(plan.report);
+    QTemporaryDir dir;
+    QStringList errors;
+    int pages = 0;
+    onceGenerated(preview, plan.report, [&](TBVStandardPreview& window) {
+        pages = preview.printer()->PageCount();
+        // A typed .pdf in any letter case, and a bare name with the PDF entry of the dialog.
+        auto dialogs = std::make_unique<SaveAnswers>(std::vector<PreviewDialogs::SaveAnswer> {
+            { dir.filePath("plan.Pdf"), 1 }, { dir.filePath("zweiter"), 3 } });
+        SaveAnswers* answers = dialogs.get();
+        window.setDialogs(std::move(dialogs));
+        window.action("SaveReport")->trigger();
+        window.action("SaveReport")->trigger();
+        errors = answers->errors;
+        window.close();
+    });
+    preview.Preview();
+    TBVExportFilterLibrary::instance().RemoveFilterClass(pdf);
+
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    for (const char* name : { "plan.Pdf", "zweiter.PDF" }) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith("%PDF-1.3\r\n")) << name;
+        EXPECT_TRUE(bytes.contains(QByteArray("/Count ") + QByteArray::number(pages) + "\r\n")) << name;
+        EXPECT_TRUE(bytes.contains("(Zeile 300) Tj")) << name;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 TEST(ReportPreview, RefusedRunStillEndsInTheWindowAndReturnsOnClose)
