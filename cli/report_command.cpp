@@ -25,11 +25,19 @@ const std::map<QString, PrintCommand> printCommands {
 const std::map<QString, ReportFileFormat> fileFormats {
     { QStringLiteral("bvp"), ReportFileFormat::StoredReport },
     { QStringLiteral("png"), ReportFileFormat::Png },
+    { QStringLiteral("pdf"), ReportFileFormat::Export },
+    { QStringLiteral("htm"), ReportFileFormat::Export },
+    { QStringLiteral("xls"), ReportFileFormat::Export },
+    { QStringLiteral("rtf"), ReportFileFormat::Export },
 };
+
+const QString formatList = QStringLiteral("bvp|png|pdf|htm|xls|rtf");
 
 struct ReportRequest {
     PrintCommand command = nullptr;
     ReportFileFormat format = ReportFileFormat::StoredReport;
+    // The extension of the export format, as the filter library knows it ("PDF").
+    QString exportExtension;
     QString output;
     QString settings;
 };
@@ -49,9 +57,10 @@ QString checkUsage(const ParsedArguments& parsed, ReportRequest& request)
     const QString formatName = parsed.values.value(QStringLiteral("--format"));
     const auto format = fileFormats.find(formatName.toLower());
     if (format == fileFormats.end())
-        return formatName.isEmpty() ? QStringLiteral("report needs --format bvp|png")
+        return formatName.isEmpty() ? QStringLiteral("report needs --format %1").arg(formatList)
                                     : QStringLiteral("unknown format '%1'").arg(formatName);
     request.format = format->second;
+    request.exportExtension = format->first.toUpper();
     request.output = parsed.values.value(QStringLiteral("-o"));
     if (request.output.isEmpty())
         return QStringLiteral("report needs -o FILE");
@@ -73,7 +82,7 @@ int runReport(const QStringList& arguments)
     FormPlanSource source(session.form(), chart);
     TQEntwicklung qEntwicklung;
     TTilgungsplan tTilgungsplan;
-    ReportFileOutput output(request.format, request.output);
+    ReportFileOutput output(request.format, request.output, request.exportExtension);
     PrintCommands commands(source, qEntwicklung, tTilgungsplan, output);
     const PlanOutcome outcome = (commands.*request.command)();
     session.reportMessages();
@@ -81,6 +90,7 @@ int runReport(const QStringList& arguments)
 }
 
 const CommandRegistration registration({ "report",
-    "  fundorix-cli report anlage|darlehen|rente|sparplan --format bvp|png -o FILE [SETTINGS]\n", runReport, true });
+    "  fundorix-cli report anlage|darlehen|rente|sparplan --format bvp|png|pdf|htm|xls|rtf -o FILE [SETTINGS]\n",
+    runReport, true });
 
 }

@@ -1,5 +1,7 @@
 #include "report_files.h"
 
+#include "export/export_file.h"
+#include "export/filter_library.h"
 #include "plans/plan_definition.h"
 #include "report/emf/emf_player.h"
 #include "report/emf/painter_canvas.h"
@@ -51,8 +53,9 @@ void savePng(const QImage& image, const QString& fileName)
 
 }
 
-ReportFileOutput::ReportFileOutput(ReportFileFormat format, const QString& fileName)
+ReportFileOutput::ReportFileOutput(ReportFileFormat format, const QString& fileName, const QString& exportExtension)
     : m_format(format)
+    , m_exportExtension(exportExtension)
     , m_fileName(fileName)
 {
 }
@@ -62,10 +65,14 @@ void ReportFileOutput::preview(PlanDefinition& definition)
     TBVReport* report = definition.report();
     if (!report)
         return;
-    TBVPrinter printer;
-    report->generate(printer);
     ++m_reports;
     const QString fileName = m_reports == 1 ? m_fileName : taggedFileName(m_fileName, QString::number(m_reports));
+    if (m_format == ReportFileFormat::Export) {
+        exportReport(*report, fileName);
+        return;
+    }
+    TBVPrinter printer;
+    report->generate(printer);
     if (m_format == ReportFileFormat::StoredReport)
         writeStoredReport(printer, fileName);
     else
@@ -90,6 +97,21 @@ void ReportFileOutput::writePages(const TBVPrinter& printer, const QString& file
         savePng(renderPage(*page), pageFile);
         m_written << pageFile;
     }
+}
+
+void ReportFileOutput::exportReport(TBVReport& report, const QString& fileName)
+{
+    const TBVExportFilterLibraryEntry* entry = TBVExportFilterLibrary::instance().FilterForExtension(m_exportExtension);
+    if (!entry)
+        throw std::runtime_error(
+            QStringLiteral("the %1 format is not available").arg(m_exportExtension.toLower()).toStdString());
+    TBVPrinter printer;
+    const bool written = exportToFile(entry->filterClass, fileName, [&](TBVExportFilter& filter) {
+        report.ExportToFilter(filter, printer);
+        return !report.CancelRequested();
+    });
+    if (written)
+        m_written << fileName;
 }
 
 QString taggedFileName(const QString& path, const QString& tag)

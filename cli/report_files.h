@@ -6,17 +6,20 @@
 #include <QStringList>
 
 class TBVPrinter;
+class TBVReport;
 
-enum class ReportFileFormat { StoredReport, Png };
+enum class ReportFileFormat { StoredReport, Png, Export };
 
 // The command-line end of a print command: instead of a preview, the report
 // is generated into a page store and written out, as the stored report file
-// or as one PNG picture per page at 96 dpi. A command that prints two
-// reports writes the second under the name with "-2" before its extension.
-// A file that cannot be written throws, which ends the command as a failure.
+// or as one PNG picture per page at 96 dpi, or exported through the filter
+// library's format for the extension, as the preview's save command does. A
+// command that prints two reports writes the second under the name with "-2"
+// before its extension. A file that cannot be written throws, which ends the
+// command as a failure.
 class ReportFileOutput : public PlanOutput {
 public:
-    ReportFileOutput(ReportFileFormat format, const QString& fileName);
+    ReportFileOutput(ReportFileFormat format, const QString& fileName, const QString& exportExtension = QString());
 
     void preview(PlanDefinition& definition) override;
 
@@ -26,8 +29,10 @@ public:
 private:
     void writePages(const TBVPrinter& printer, const QString& fileName);
     void writeStoredReport(const TBVPrinter& printer, const QString& fileName);
+    void exportReport(TBVReport& report, const QString& fileName);
 
     ReportFileFormat m_format;
+    QString m_exportExtension;
     QString m_fileName;
     int m_reports = 0;
     QStringList m_written;

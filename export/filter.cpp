@@ -2,6 +2,7 @@
 
 TBVExportFilter::TBVExportFilter(const QString& fileName)
     : m_fileName(fileName)
+    , m_outputFileName(fileName)
 {
 }
 
@@ -23,11 +24,11 @@ void TBVExportFilter::EndExport() { m_active = false; }
 
 void TBVExportFilter::BeginPage() { }
 
-void TBVExportFilter::ExportGraphic(long double, long double, const TBVExportGraphic&) { }
+void TBVExportFilter::ExportGraphic(const TBVPagePoint&, const TBVExportGraphic&) { }
 
 void TBVExportFilter::BandPrinted(const TBVExportBandInfo&) { }
 
 void TBVExportFilter::ExportText(
-    long double, long double, const TBVExportFont&, const QColor&, TBVExportAlignment, const QString&)
+    const TBVReportPoint&, const TBVExportFont&, const QColor&, TBVExportAlignment, const QString&)
 {
 }

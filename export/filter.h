@@ -23,6 +23,20 @@ enum class TTextEncoding {
 // Tells whether the x of an exported text line is its left edge, right edge or centre.
 enum class TBVExportAlignment { Left = 0, Right = 1, Centre = 2 };
 
+// The two units of the interface, kept apart by type so that a format cannot
+// hand one where the other is meant.
+// A position on the paper in report units: tenths of a millimetre from its top-left corner.
+struct TBVReportPoint {
+    long double xNative = 0;
+    long double yNative = 0;
+};
+
+// A position on the page canvas in page pixels, as the run's page printer converts report units.
+struct TBVPagePoint {
+    long double xPx = 0;
+    long double yPx = 0;
+};
+
 enum class TBVShapeType {
     bvsRectangle,
     bvsCircle,
@@ -91,8 +105,9 @@ class ExportContext {
 public:
     virtual ~ExportContext() = default;
     virtual TBVExportPageSetup pageSetup() const = 0;
-    virtual int deviceX(long double x) const = 0;
-    virtual int deviceY(long double y) const = 0;
+    // Report units to page pixels, with the page printer's unprintable offsets.
+    virtual int deviceX(long double xNative) const = 0;
+    virtual int deviceY(long double yNative) const = 0;
     virtual long double horizontalFactor() const = 0; // page pixels per report unit
     virtual long double verticalFactor() const = 0;
     virtual QVariant constant(const QString& name) const = 0; // invalid when unknown
@@ -116,26 +131,37 @@ public:
     virtual QString VendorName() const;
     virtual bool ContinuousPage() const;
 
-    virtual void BeginExport(int paperWidth, int paperLength, const QFont& font);
+    // The paper size in whole report units and the report's font.
+    virtual void BeginExport(int paperWidthNative, int paperLengthNative, const QFont& font);
     virtual void EndPage();
     virtual void EndExport();
     virtual void BeginPage();
-    virtual void ExportGraphic(long double x, long double y, const TBVExportGraphic& control);
+    // A graphic whose top-left corner lies at the given page pixel.
+    virtual void ExportGraphic(const TBVPagePoint& topLeft, const TBVExportGraphic& control);
     virtual void BandPrinted(const TBVExportBandInfo& band);
-    virtual void ExportText(long double x, long double y, const TBVExportFont& font, const QColor& background,
+    // One text line; the anchor's x is its left edge, right edge or centre
+    // as the alignment says, its y the top of the line.
+    virtual void ExportText(const TBVReportPoint& anchor, const TBVExportFont& font, const QColor& background,
         TBVExportAlignment alignment, const QString& text);
 
     bool Active() const { return m_active; }
     const QString& FileName() const { return m_fileName; }
+    // The file a format writes: FileName, unless the save path redirects the
+    // output into a temporary file that it renames to FileName once the run
+    // has completed. Texts that name the file (a title) keep using FileName.
+    const QString& OutputFileName() const { return m_outputFileName; }
+    void setOutputFileName(const QString& fileName) { m_outputFileName = fileName; }
     ExportContext* Owner() const { return m_owner; }
     void setOwner(ExportContext* owner) { m_owner = owner; }
     QStringList& Document() { return m_document; }
+    const QStringList& Document() const { return m_document; }
 
 protected:
     void setActive(bool active) { m_active = active; }
 
 private:
     QString m_fileName;
+    QString m_outputFileName;
     ExportContext* m_owner = nullptr;
     bool m_active = false;
     QStringList m_document;

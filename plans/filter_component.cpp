@@ -1,12 +1,12 @@
 #include "plans/filter_component.h"
 
-#include <map>
+#include "plans/export_formats.h"
 
 namespace {
 
 std::map<QString, FilterComponentClass>& catalog()
 {
-    static std::map<QString, FilterComponentClass> formats;
+    static std::map<QString, FilterComponentClass> formats = builtInExportFormats();
     return formats;
 }
 

@@ -14,9 +14,9 @@ struct FilterComponentClass {
     std::function<void(const PlanFilterComponentLayout& settings)> applySettings;
 };
 
-// The formats known to this process, by component class ("TBVPDFFilter").
-// Start-up registers the formats that are built in before the report
-// definitions are made; a component whose format is unknown adds nothing.
+// The formats known to this process, by component class ("TBVPDFFilter"):
+// the built-in formats (export_formats.cpp) and any added at run time. A
+// component whose format is unknown adds nothing.
 class FilterComponentCatalog {
 public:
     static void add(const QString& componentClass, FilterComponentClass format);

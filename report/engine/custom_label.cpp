@@ -165,7 +165,7 @@ void TBVCustomLabel::PrintAt(long double offsetX, long double offsetY)
         shape.heightPx = device.DeviceHeight(pass.height);
         shape.brushColor = Color;
         shape.penStyle = Qt::NoPen;
-        filter->ExportGraphic(device.DeviceX(pass.left), device.DeviceY(pass.top), shape);
+        filter->ExportGraphic(pagePoint(device.DeviceX(pass.left), device.DeviceY(pass.top)), shape);
     }
     fillBackground(pass.left, pass.top, pass.left + pass.width, pass.top + pass.height);
 
@@ -227,8 +227,7 @@ void TBVCustomLabel::printLine(PrintPass& pass, const QString& line)
         canvas->drawText(QPoint(device.DeviceX(pass.x), device.DeviceY(pass.y)), line, Font(), anchor, RightToLeft);
     }
     if (TBVExportFilter* filter = report().exportFilter()) {
-        filter->ExportText(
-            pass.x, pass.y, exportFont(Font()), Color, static_cast<TBVExportAlignment>(pass.alignment), line);
+        filter->ExportText({ pass.x, pass.y }, exportFont(Font()), Color, exportAlignment(pass.alignment), line);
     }
     pass.y += pass.lineHeight;
 }

@@ -27,16 +27,16 @@ TBVExportPageSetup ReportExportContext::pageSetup() const
     return setup;
 }
 
-int ReportExportContext::deviceX(long double x) const
+int ReportExportContext::deviceX(long double xNative) const
 {
     const ReportPrinter* printer = m_report.printer();
-    return printer ? printer->DeviceX(x) : roundToInt(x * screenFactor);
+    return printer ? printer->DeviceX(xNative) : roundToInt(xNative * screenFactor);
 }
 
-int ReportExportContext::deviceY(long double y) const
+int ReportExportContext::deviceY(long double yNative) const
 {
     const ReportPrinter* printer = m_report.printer();
-    return printer ? printer->DeviceY(y) : roundToInt(y * screenFactor);
+    return printer ? printer->DeviceY(yNative) : roundToInt(yNative * screenFactor);
 }
 
 long double ReportExportContext::horizontalFactor() const

@@ -11,8 +11,8 @@ public:
     explicit ReportExportContext(TBVReport& report);
 
     TBVExportPageSetup pageSetup() const override;
-    int deviceX(long double x) const override;
-    int deviceY(long double y) const override;
+    int deviceX(long double xNative) const override;
+    int deviceY(long double yNative) const override;
     long double horizontalFactor() const override;
     long double verticalFactor() const override;
     QVariant constant(const QString& name) const override;

@@ -19,6 +19,23 @@ TBVExportGraphic lineShape(TBVShapeType type, int widthPx, int heightPx, const T
 
 }
 
+TBVPagePoint pagePoint(int xPx, int yPx) { return { static_cast<long double>(xPx), static_cast<long double>(yPx) }; }
+
+TBVPagePoint pagePoint(const QPoint& px) { return pagePoint(px.x(), px.y()); }
+
+TBVExportAlignment exportAlignment(TAlignment alignment)
+{
+    switch (alignment) {
+    case TAlignment::taLeftJustify:
+        return TBVExportAlignment::Left;
+    case TAlignment::taRightJustify:
+        return TBVExportAlignment::Right;
+    case TAlignment::taCenter:
+        return TBVExportAlignment::Centre;
+    }
+    return TBVExportAlignment::Left;
+}
+
 TBVExportFont exportFont(const PageFont& font) { return { ReferenceDevice::toQFont(font), font.colour, font.charSet }; }
 
 PlacedGraphic backgroundShape(const PageRect& rect, const QColor& colour)

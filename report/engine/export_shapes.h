@@ -2,6 +2,7 @@
 
 #include "export/filter.h"
 #include "report/engine/frame.h"
+#include "report/engine/printable.h"
 
 #include <QPoint>
 #include <vector>
@@ -11,6 +12,13 @@ struct PlacedGraphic {
     QPoint topLeft;
     TBVExportGraphic graphic;
 };
+
+// A page pixel position as the filter interface takes it.
+TBVPagePoint pagePoint(int xPx, int yPx);
+TBVPagePoint pagePoint(const QPoint& px);
+
+// The filter interface's alignment of a label's text alignment.
+TBVExportAlignment exportAlignment(TAlignment alignment);
 
 // The font of an exported text line.
 TBVExportFont exportFont(const PageFont& font);

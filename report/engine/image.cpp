@@ -1,6 +1,7 @@
 #include "report/engine/image.h"
 
 #include "export/filter.h"
+#include "report/engine/export_shapes.h"
 
 #include "report/engine/report.h"
 #include "report/engine/report_printer.h"
@@ -69,7 +70,7 @@ void TBVImage::PrintAt(long double offsetX, long double offsetY)
         graphic.picture = m_picture;
         graphic.stretch = Stretch;
         graphic.center = Center;
-        filter->ExportGraphic(element.left, element.top, graphic);
+        filter->ExportGraphic(pagePoint(element.left, element.top), graphic);
     }
     // Images draw on the page even in an export run, so a page printer's pages look the same either way.
     PageCanvas* canvas = device->Canvas();

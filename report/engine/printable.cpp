@@ -112,10 +112,10 @@ void TBVPrintable::exportFrame(const PageRect& rect) const
         return;
     if (hasBackground()) {
         const PlacedGraphic background = backgroundShape(rect, backgroundColor());
-        filter->ExportGraphic(background.topLeft.x(), background.topLeft.y(), background.graphic);
+        filter->ExportGraphic(pagePoint(background.topLeft), background.graphic);
     }
     const int thicknessX = frameThickness(printer()->XFactor(), Frame.Width);
     const int thicknessY = frameThickness(printer()->YFactor(), Frame.Width);
     for (const PlacedGraphic& shape : frameShapes(rect, Frame, thicknessX, thicknessY))
-        filter->ExportGraphic(shape.topLeft.x(), shape.topLeft.y(), shape.graphic);
+        filter->ExportGraphic(pagePoint(shape.topLeft), shape.graphic);
 }

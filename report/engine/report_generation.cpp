@@ -272,7 +272,7 @@ void TBVReport::paintPageBackground()
         graphic.heightPx = rect.height();
         graphic.picture = image->Picture();
         graphic.stretch = true;
-        m_run.filter->ExportGraphic(rect.left, rect.top, graphic);
+        m_run.filter->ExportGraphic(pagePoint(rect.left, rect.top), graphic);
     }
 }
 
@@ -314,7 +314,7 @@ void TBVReport::exportRect(const PageRect& rect, const QColor& colour)
     if (!m_run.filter)
         return;
     const PlacedGraphic shape = backgroundShape(rect, colour);
-    m_run.filter->ExportGraphic(shape.topLeft.x(), shape.topLeft.y(), shape.graphic);
+    m_run.filter->ExportGraphic(pagePoint(shape.topLeft), shape.graphic);
 }
 
 void TBVReport::exportFrameShapes(const PageRect& rect, const TBVFrame& frame)
@@ -324,5 +324,5 @@ void TBVReport::exportFrameShapes(const PageRect& rect, const TBVFrame& frame)
     const int thicknessX = frameThickness(m_printer->XFactor(), frame.Width);
     const int thicknessY = frameThickness(m_printer->YFactor(), frame.Width);
     for (const PlacedGraphic& shape : frameShapes(rect, frame, thicknessX, thicknessY))
-        m_run.filter->ExportGraphic(shape.topLeft.x(), shape.topLeft.y(), shape.graphic);
+        m_run.filter->ExportGraphic(pagePoint(shape.topLeft), shape.graphic);
 }

@@ -34,8 +34,9 @@ public:
     virtual bool AllowPreviewCommand(TBVPreviewCommand command) = 0;
 
     // Generates the report once more into the filter (the save command's
-    // export); the pages on show are not touched.
-    virtual void ExportToFilter(TBVExportFilter& filter) = 0;
+    // export); the pages on show are not touched. False when the run was
+    // cancelled, so that the output is thrown away.
+    virtual bool ExportToFilter(TBVExportFilter& filter) = 0;
 
     // The cancel button, or PagesInPreview reached: stop taking records.
     virtual void StopTakingRecords() = 0;

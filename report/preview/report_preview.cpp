@@ -112,10 +112,11 @@ TBVPreviewSettings ReportPreview::PreviewSettings() const
 bool ReportPreview::AllowPreviewCommand(TBVPreviewCommand) { return true; }
 
 // The export runs with a page printer of its own, so the pages on show stay.
-void ReportPreview::ExportToFilter(TBVExportFilter& filter)
+bool ReportPreview::ExportToFilter(TBVExportFilter& filter)
 {
     TBVPrinter exportPrinter;
     m_report.ExportToFilter(filter, exportPrinter);
+    return !m_report.CancelRequested();
 }
 
 // The program's reports have no records to stop.

@@ -45,7 +45,7 @@ public:
 
     TBVPreviewSettings PreviewSettings() const override;
     bool AllowPreviewCommand(TBVPreviewCommand command) override;
-    void ExportToFilter(TBVExportFilter& filter) override;
+    bool ExportToFilter(TBVExportFilter& filter) override;
     void StopTakingRecords() override;
     void ApplyLoadedPageSetup(TBVOrientation orientation, int paperSize) override;
     void PreviewClosed() override;

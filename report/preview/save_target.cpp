@@ -1,6 +1,8 @@
 #include "report/preview/save_target.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -41,6 +43,32 @@ QString defaultSaveExtension(TPrevSaveType type)
         return QStringLiteral(".XML");
     }
     return QStringLiteral(".BVP");
+}
+
+QString proposedSaveName(const QString& reportTitle, const QString& defaultExtension, const QString& folder)
+{
+    QString name = reportTitle.trimmed();
+    for (QChar& character : name) {
+        if (character.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(character))
+            character = '_';
+    }
+    if (name.isEmpty())
+        name = QStringLiteral("Report");
+    return QDir(folder).filePath(name + defaultExtension);
+}
+
+QString defaultSaveFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
+bool holdsWildcard(const QString& fileName)
+{
+    const QString name = QFileInfo(fileName).fileName();
+    return name.contains('*') || name.contains('?');
 }
 
 QString saveDialogFilterText(const QString& defaultExtension, const QString& libraryFilterText)

@@ -12,6 +12,19 @@ QString defaultSaveExtension(TPrevSaveType type);
 // the default type's own entry first, then the filter library's text.
 QString saveDialogFilterText(const QString& defaultExtension, const QString& libraryFilterText);
 
+// The name the save dialog proposes: the report's title with the default
+// type's extension in the given folder. Characters a file name cannot hold,
+// the wildcards "*" and "?" among them, become "_"; without a title the
+// name is "Report".
+QString proposedSaveName(const QString& reportTitle, const QString& defaultExtension, const QString& folder);
+
+// The folder a save starts in: the user's documents folder, else the home folder.
+QString defaultSaveFolder();
+
+// Whether the file name part of a chosen name holds "*" or "?": a dialog
+// pattern taken over unchanged, never a name to write under.
+bool holdsWildcard(const QString& fileName);
+
 // Turns a "label|pattern|..." filter text into file dialog name filters
 // ("label (pattern)"); a label that already ends with its pattern in
 // parentheses is kept as it is.

@@ -2,6 +2,7 @@
 // go to page, search, copy, save and load.
 #include "report/preview/standard_preview.h"
 
+#include "export/export_file.h"
 #include "export/filter_library.h"
 #include "report/preview/page_picture.h"
 #include "report/preview/preview.h"
@@ -126,8 +127,9 @@ void TBVStandardPreview::SaveReportClick()
     const QString defaultExtension = defaultSaveExtension(m_settings.defaultSaveType);
     const QString filterText
         = saveDialogFilterText(defaultExtension, TBVExportFilterLibrary::instance().DialogFilterText());
-    const std::optional<PreviewDialogs::SaveAnswer> answer = m_dialogs->askSaveFile(
-        this, QStringLiteral("Save report"), '*' + defaultExtension, dialogNameFilters(filterText));
+    const QString preset = proposedSaveName(m_settings.reportTitle, defaultExtension, defaultSaveFolder());
+    const std::optional<PreviewDialogs::SaveAnswer> answer
+        = m_dialogs->askSaveFile(this, QStringLiteral("Save report"), preset, dialogNameFilters(filterText));
     if (answer)
         saveTo(answer->fileName, answer->filterIndex);
 }
@@ -136,6 +138,10 @@ void TBVStandardPreview::saveTo(const QString& fileName, int filterIndex)
 {
     const QString defaultExtension = defaultSaveExtension(m_settings.defaultSaveType);
     const SaveTarget target = resolveSaveTarget(fileName, filterIndex, defaultExtension, libraryExtensions());
+    if (holdsWildcard(target.fileName)) {
+        m_dialogs->showError(this, QStringLiteral("Invalid file name \"%1\"").arg(target.fileName));
+        return;
+    }
     try {
         if (target.extension == QLatin1String(StoredReportExtension))
             m_printer->Save(target.fileName);
@@ -154,8 +160,8 @@ void TBVStandardPreview::exportTo(const QString& fileName, const QString& extens
     const TBVExportFilterLibraryEntry* entry = TBVExportFilterLibrary::instance().FilterForExtension(extension);
     if (!entry)
         return;
-    const std::unique_ptr<TBVExportFilter> filter = entry->filterClass.create(fileName);
-    m_owner->ExportToFilter(*filter);
+    exportToFile(
+        entry->filterClass, fileName, [this](TBVExportFilter& filter) { return m_owner->ExportToFilter(filter); });
 }
 
 void TBVStandardPreview::LoadReportClick()

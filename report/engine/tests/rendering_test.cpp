@@ -169,15 +169,15 @@ public:
         TBVExportFilter::EndExport();
         calls << "EndExport";
     }
-    void ExportGraphic(long double, long double, const TBVExportGraphic& graphic) override
+    void ExportGraphic(const TBVPagePoint&, const TBVExportGraphic& graphic) override
     {
         calls << (graphic.kind == TBVExportGraphic::Kind::Image ? "Image" : "Shape");
     }
     void BandPrinted(const TBVExportBandInfo& band) override { calls << "BandPrinted " + band.name; }
-    void ExportText(long double x, long double y, const TBVExportFont&, const QColor&, TBVExportAlignment,
+    void ExportText(const TBVReportPoint& anchor, const TBVExportFont&, const QColor&, TBVExportAlignment,
         const QString& text) override
     {
-        calls << QString("Text %1 %2 %3").arg(double(x)).arg(double(y)).arg(text);
+        calls << QString("Text %1 %2 %3").arg(double(anchor.xNative)).arg(double(anchor.yNative)).arg(text);
     }
 
     QStringList calls;

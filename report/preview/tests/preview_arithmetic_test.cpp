@@ -193,6 +193,19 @@ TEST(SaveDialog, FilterListStartsWithTheDefaultTypeThenTheLibrary)
         dialogNameFilters(text), (QStringList { ".BVP (*.BVP)", "Belvanto file(*.BVP)", "PDF document (*.PDF)" }));
 }
 
+// Regression: accepting the save dialog unchanged wrote a file named "*.BVP".
+TEST(SaveDialog, ProposesTheReportTitleAsARealFileName)
+{
+    EXPECT_EQ(proposedSaveName("Anlageentwicklung", ".PDF", "/home/anna/Dokumente"),
+        "/home/anna/Dokumente/Anlageentwicklung.PDF");
+    EXPECT_EQ(proposedSaveName(" Plan 1/2: *neu?* ", ".BVP", "/tmp"), "/tmp/Plan 1_2_ _neu__.BVP");
+    EXPECT_EQ(proposedSaveName("", ".BVP", "/tmp"), "/tmp/Report.BVP");
+    EXPECT_FALSE(holdsWildcard(proposedSaveName("*", ".BVP", "/tmp")));
+    EXPECT_TRUE(holdsWildcard("/home/anna/*.BVP"));
+    EXPECT_TRUE(holdsWildcard("plan?.pdf"));
+    EXPECT_FALSE(holdsWildcard("/tmp/what*/plan.pdf"));
+}
+
 TEST(Thumbnails, SizeFollowsGridWidthAndPageProportion)
 {
     // 193 - 24 = 169 wide; 169 * 2970 / 2100 - 16 = 223.02.

@@ -64,7 +64,7 @@ public:
     }
     void BeginPage() override { ++pages; }
     void ExportText(
-        long double, long double, const TBVExportFont&, const QColor&, TBVExportAlignment, const QString& text) override
+        const TBVReportPoint&, const TBVExportFont&, const QColor&, TBVExportAlignment, const QString& text) override
     {
         texts << text;
     }

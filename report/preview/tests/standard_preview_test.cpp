@@ -3,6 +3,7 @@
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"
 #include "report/preview/preview_image.h"
+#include "report/preview/save_target.h"
 #include "report/preview/search_dlg.h"
 #include "report/preview/standard_preview.h"
 #include "report/preview/thumb_grid.h"
@@ -81,10 +82,11 @@ public:
 
     TBVPreviewSettings PreviewSettings() const override { return settings; }
     bool AllowPreviewCommand(TBVPreviewCommand) override { return !vetoAll; }
-    void ExportToFilter(TBVExportFilter& filter) override
+    bool ExportToFilter(TBVExportFilter& filter) override
     {
         exportedFiles << filter.FileName();
         exportedExtensions << filter.FileExtension();
+        return true;
     }
     void StopTakingRecords() override { ++stopRequests; }
     void ApplyLoadedPageSetup(TBVOrientation, int) override { }
@@ -358,7 +360,7 @@ TEST_F(PreviewWindow, SavesWithTheSecondFilterEntryAndLoadsTheFileAgain)
     open(printer.get());
     m_dialogs->saves = { { dir.filePath("plan"), 2 } };
     trigger("SaveReport");
-    EXPECT_EQ(m_dialogs->lastSavePreset, "*.BVP");
+    EXPECT_EQ(m_dialogs->lastSavePreset, QDir(defaultSaveFolder()).filePath("Kreditrechnung.BVP"));
     ASSERT_GE(m_dialogs->lastSaveFilters.size(), 2);
     EXPECT_EQ(m_dialogs->lastSaveFilters.at(0), ".BVP (*.BVP)");
     EXPECT_EQ(m_dialogs->lastSaveFilters.at(1), "Belvanto file(*.BVP)");
@@ -382,6 +384,17 @@ TEST_F(PreviewWindow, SavesWithTheSecondFilterEntryAndLoadsTheFileAgain)
     trigger("FindButton");
     ASSERT_EQ(m_window->searchResultBox()->count(), 1);
     EXPECT_EQ(m_window->searchResultBox()->item(0)->text(), "Page 2");
+}
+
+TEST_F(PreviewWindow, ANameWithAWildcardIsRefusedAndNothingIsWritten)
+{
+    QTemporaryDir dir;
+    auto printer = finishedPrinter({ "Seite 1" });
+    open(printer.get());
+    m_dialogs->saves = { { dir.filePath("*.BVP"), 1 } };
+    trigger("SaveReport");
+    EXPECT_EQ(m_dialogs->errors.size(), 1);
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(PreviewWindow, LoadingAMissingOrDamagedFileKeepsThePages)

@@ -1,0 +1,7 @@
+#include "plans/export_formats.h"
+
+std::map<QString, FilterComponentClass> builtInExportFormats()
+{
+    std::map<QString, FilterComponentClass> formats;
+    return formats;
+}
