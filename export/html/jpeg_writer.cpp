@@ -1,11 +1,12 @@
 #include "export/html/jpeg_writer.h"
 
+#include "export/export_error.h"
+
 #include <QSaveFile>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>
-#include <stdexcept>
 
 namespace {
 
@@ -79,7 +80,7 @@ QByteArray encode(const QImage& image, int quality)
         bytes = QByteArray(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
     std::free(buffer);
     if (!done)
-        throw std::runtime_error(errors.message);
+        throw EExportError(QString::fromLocal8Bit(errors.message));
     return bytes;
 }
 
@@ -88,8 +89,7 @@ void write(const QImage& image, const QString& fileName)
     const QByteArray bytes = encode(image);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw std::runtime_error(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()).toStdString());
+        throw EExportError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
 }
 
 }

@@ -14,7 +14,7 @@ constexpr int pictureQuality = 90;
 QByteArray encode(const QImage& image, int quality = pictureQuality);
 
 // Writes the picture through a temporary file that replaces the target only
-// when complete; throws std::runtime_error naming the file and the reason.
+// when complete; throws EExportError naming the file and the reason.
 void write(const QImage& image, const QString& fileName);
 
 }

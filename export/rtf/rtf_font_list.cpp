@@ -114,11 +114,19 @@ QString familyKeyword(int familyClass)
     return QString::fromLatin1(keywords[familyClass]);
 }
 
+// The database names a family that several foundries provide once per
+// foundry ("C059 [urw]"); a reader knows the family by its name alone.
+QString withoutFoundry(const QString& family)
+{
+    const qsizetype foundry = family.lastIndexOf(QLatin1String(" ["));
+    return foundry > 0 && family.endsWith(']') ? family.left(foundry) : family;
+}
+
 RtfFontList RtfFontList::installed()
 {
     std::vector<RtfFontFamily> enumerated;
     for (const QString& family : QFontDatabase::families())
-        enumerated.push_back({ family, familyClassOf(family) });
+        enumerated.push_back({ withoutFoundry(family), familyClassOf(family) });
     return RtfFontList(enumerated);
 }
 

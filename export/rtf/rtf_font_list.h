@@ -44,5 +44,9 @@ private:
 int familyClassFromTables(const QByteArray& os2Table, bool fixedPitch);
 int familyClassOf(const QString& family);
 
+// The family name without the foundry the font database adds when several
+// foundries provide the family: "C059 [urw]" is "C059".
+QString withoutFoundry(const QString& family);
+
 // "\fnil", "\froman", ...; "\fnil" for a class outside 0 to 7.
 QString familyKeyword(int familyClass);

@@ -1,10 +1,10 @@
+#include "export/export_error.h"
 #include "export/html/jpeg_writer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <stdexcept>
 
 namespace {
 
@@ -50,7 +50,7 @@ TEST(JpegWriter, WritesTheFileAndReportsAFolderThatDoesNotExist)
     const QString name = dir.filePath("plan_BVImage1.jpg");
     JpegWriter::write(chartLikePicture(), name);
     EXPECT_GT(QFile(name).size(), 0);
-    EXPECT_THROW(JpegWriter::write(chartLikePicture(), dir.filePath("missing/x.jpg")), std::runtime_error);
+    EXPECT_THROW(JpegWriter::write(chartLikePicture(), dir.filePath("missing/x.jpg")), EExportError);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({ "plan_BVImage1.jpg" }));
 }
 
