@@ -2,6 +2,7 @@
 
 #include "export/export_settings.h"
 #include "export/html/html_document_filter.h"
+#include "export/pdf/pdf_document_filter.h"
 #include "export/rtf/rtf_export_filter.h"
 #include "export/xls/xls_filter.h"
 
@@ -51,5 +52,10 @@ std::map<QString, FilterComponentClass> builtInExportFormats()
               applyHtmlSettings };
     formats[QStringLiteral("TBVRTFFilter")]
         = { TBVExportFilterClass::of<TBVRTFExportFilter>(QStringLiteral("TBVRTFExportFilter")), applyDocumentSettings };
+    formats.emplace(QStringLiteral("TBVPDFFilter"),
+        FilterComponentClass { TBVExportFilterClass::of<TBVPDFDocumentFilter>(QStringLiteral("TBVPDFDocumentFilter")),
+            [](const PlanFilterComponentLayout& settings) {
+                ExportSettings::PDFTextEncoding = settings.textEncoding;
+            } });
     return formats;
 }

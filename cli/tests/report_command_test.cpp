@@ -3,6 +3,7 @@
 #include "report/emf/emf_player.h"
 #include "report/store/printer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -96,6 +97,31 @@ TEST_F(ReportCommand, SparplanWritesTheSavingsAndThePayoutPhase)
     const QStringList payout = storedTexts(path("leben-2.bvp")).at(0);
     for (const char* text : { "12,32 €", "140029,20 €", "41122,48 €", "98906,72 €", "13920,21 €", "-388,97 €" })
         EXPECT_TRUE(payout.contains(QString::fromUtf8(text))) << text;
+}
+
+TEST_F(ReportCommand, PdfFilesForBothPhasesAndNothingElse)
+{
+    const CliRun run = runCli({ "report", "sparplan", "--format", "pdf", "-o", path("leben.pdf") });
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    for (const char* name : { "leben.pdf", "leben-2.pdf" }) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith("%PDF-1.3\r\n")) << name;
+        EXPECT_TRUE(bytes.endsWith("%%EOF\r\n")) << name;
+        // Amounts end in the euro sign, written as its Windows-1252 byte.
+        EXPECT_TRUE(bytes.contains(" \\200) Tj")) << name;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST_F(ReportCommand, AnExportIntoAMissingFolderFailsAndLeavesNothing)
+{
+    const QString out = path("missing/plan.pdf");
+    const CliRun run = runCli({ "report", "anlage", "--format", "pdf", "-o", out });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(out)) << run.err.toStdString();
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST_F(ReportCommand, PngPagesAreNumberedAfterTheFileAndTheReport)
