@@ -3,6 +3,7 @@
 #include "calc/simulation.h"
 #include "extra_grid.h"
 #include "form_fields.h"
+#include "plans/command_guard.h"
 
 #include <QObject>
 #include <QString>
@@ -71,6 +72,8 @@ public:
     fundorix::calc::SimulationInputs simulationInputs() const;
 
     FormServices& services() const { return m_services; }
+    // Held by a print command or a search while it works on the form.
+    CommandGuard& commandGuard() { return m_commandGuard; }
     void setYearSeriesListener(YearSeriesListener* listener) { m_listener = listener; }
 
 signals:
@@ -97,4 +100,5 @@ private:
     fundorix::calc::SimulationState m_state;
     std::vector<fundorix::calc::YearValues> m_yearValues;
     std::vector<double> m_sumLine;
+    CommandGuard m_commandGuard;
 };

@@ -81,3 +81,5 @@ bool FormPlanSource::searchPayout()
 {
     return TargetSolvers(m_form).payoutSearch().status == TargetSolvers::Status::Solved;
 }
+
+CommandGuard& FormPlanSource::commandGuard() { return m_form.commandGuard(); }

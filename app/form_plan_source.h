@@ -25,6 +25,7 @@ public:
     void showMessage(const QString& message) override;
     void showError(const QString& message) override;
     void setBusy(bool busy) override;
+    CommandGuard& commandGuard() override;
     // The form's own payout search, which skips the trials it can compute.
     bool searchPayout() override;
 

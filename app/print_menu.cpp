@@ -5,27 +5,30 @@
 #include <QAction>
 
 PrintMenu::PrintMenu(TAnlageRech& window)
-    : m_source(window.form(), window.chart())
+    : m_window(window)
+    , m_source(window.form(), window.chart())
     , m_commands(m_source, m_qEntwicklung, m_tTilgungsplan, m_output)
 {
     connectAction(window, "Anlageentwicklung1", &PrintCommands::Anlageentwicklung1Click);
     connectAction(window, "Darlehnsberechnung1", &PrintCommands::Tilgungsplan1Click);
     connectAction(window, "RentenplanAuszahlungsphase1", &PrintCommands::RentenplanAuszahlungsphase1Click);
     connectAction(window, "Sparplan1", &PrintCommands::SparplanmitanschlieenderAuszahlungber30Jahre1Click);
+    window.form().commandGuard().setBusyChanged([this](bool busy) { enableActions(!busy); });
 }
 
-PrintMenu::~PrintMenu() = default;
+PrintMenu::~PrintMenu() { m_window.form().commandGuard().setBusyChanged({}); }
 
-// The preview is not modal, and the window handles events between the pages
-// of a run: a print command chosen then would change the texts of a report
-// that is still printing them, so it is not run.
+// The command itself refuses to start while another one is in progress; the
+// disabled actions show the user why nothing happens.
 void PrintMenu::connectAction(TAnlageRech& window, const char* name, PlanOutcome (PrintCommands::*command)())
 {
     QAction* action = window.findChild<QAction*>(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, [this, command] {
-        if (!generating())
-            (m_commands.*command)();
-    });
+    m_actions.push_back(action);
+    connect(action, &QAction::triggered, this, [this, command] { (m_commands.*command)(); });
 }
 
-bool PrintMenu::generating() { return !m_qEntwicklung.report()->Idle() || !m_tTilgungsplan.report()->Idle(); }
+void PrintMenu::enableActions(bool enabled)
+{
+    for (QAction* action : m_actions)
+        action->setEnabled(enabled);
+}

@@ -6,12 +6,15 @@
 #include "preview_output.h"
 
 #include <QObject>
+#include <vector>
 
+class QAction;
 class TAnlageRech;
 
 // The print menu "D&rucken" of the main window: the two report definitions,
 // made once at start-up after the window and living as long as it, and the
-// four print commands on the menu's actions.
+// four print commands on the menu's actions. The actions are disabled while
+// the form's command guard is held (a print command or a search at work).
 class PrintMenu : public QObject {
 public:
     explicit PrintMenu(TAnlageRech& window);
@@ -24,11 +27,13 @@ public:
 
 private:
     void connectAction(TAnlageRech& window, const char* name, PlanOutcome (PrintCommands::*command)());
-    bool generating();
+    void enableActions(bool enabled);
 
+    TAnlageRech& m_window;
     TQEntwicklung m_qEntwicklung;
     TTilgungsplan m_tTilgungsplan;
     FormPlanSource m_source;
     PreviewOutput m_output;
     PrintCommands m_commands;
+    std::vector<QAction*> m_actions;
 };

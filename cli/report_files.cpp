@@ -6,6 +6,7 @@
 #include "report/emf/emf_player.h"
 #include "report/emf/painter_canvas.h"
 #include "report/engine/report.h"
+#include "report/engine/report_run.h"
 #include "report/store/bv_error.h"
 #include "report/store/printer.h"
 
@@ -107,8 +108,9 @@ void ReportFileOutput::exportReport(TBVReport& report, const QString& fileName)
             QStringLiteral("the %1 format is not available").arg(m_exportExtension.toLower()).toStdString());
     TBVPrinter printer;
     const bool written = exportToFile(entry->filterClass, fileName, [&](TBVExportFilter& filter) {
-        report.ExportToFilter(filter, printer);
-        return !report.CancelRequested();
+        TBVReportRun run(printer, filter);
+        report.CreateReport(run);
+        return !run.cancelRequested();
     });
     if (written)
         m_written << fileName;

@@ -4,6 +4,8 @@
 #include <QSize>
 #include <QString>
 
+class CommandGuard;
+
 // The input fields of the calculator form that the print commands read or write.
 enum class PlanField { AnlageSumme, Rendite, ComboBox1, Sparen, Edit1, Jahre, Dividente };
 
@@ -47,6 +49,8 @@ public:
     // The application's standard error box; the box appends the full stop.
     virtual void showError(const QString& message) = 0;
     virtual void setBusy(bool busy) = 0;
+    // The form's guard of commands in progress.
+    virtual CommandGuard& commandGuard() = 0;
 
     // Solves the monthly amount Sparen for a final depot value of 0 over the
     // current years, as the double-click on the depot value does after its

@@ -2,6 +2,7 @@
 
 #include "calc/errors.h"
 #include "calc/number_text.h"
+#include "plans/command_guard.h"
 #include "plans/plan_definition.h"
 #include "plans/plan_output.h"
 #include "plans/plan_texts.h"
@@ -54,9 +55,15 @@ PlanOutcome PrintCommands::SparplanmitanschlieenderAuszahlungber30Jahre1Click()
 }
 
 // A menu command is a user action: whatever fails inside it ends there, in
-// the standard error box, and never reaches the event loop.
+// the standard error box, and never reaches the event loop. The preview
+// handles events while it is open, so another command could be chosen then:
+// it does not start until this one has returned.
 template <typename Command> PlanOutcome PrintCommands::guarded(Command command)
 {
+    CommandGuard& guard = m_source.commandGuard();
+    if (guard.busy())
+        return PlanOutcome::Busy;
+    const CommandGuard::Hold hold(guard);
     try {
         return command();
     } catch (const std::exception& failure) {
@@ -168,7 +175,7 @@ void PrintCommands::fillExtraPayments(PlanDefinition& definition) const
         }
         if (definition.lineCount(memoName) == 0)
             definition.addLine(memoName, plantexts::noExtraPayments);
-    } catch (const std::exception&) {
+    } catch (const fundorix::calc::ConversionError&) {
     }
 }
 

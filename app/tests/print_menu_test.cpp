@@ -116,4 +116,46 @@ TEST_F(PrintMenuTest, SparplanShowsTheSavingsThenThePayoutPhase)
     EXPECT_EQ(window.form().fieldText(Field::Sparen), "-388,97");
 }
 
+// While a preview waits for the user, the menu is disabled and a command
+// that gets through anyway does not start: it would rewrite the form under
+// the command still in progress.
+TEST_F(PrintMenuTest, ASecondCommandWhileAPreviewIsOpenDoesNotStart)
+{
+    const QStringList commands
+        = { "Anlageentwicklung1", "Darlehnsberechnung1", "RentenplanAuszahlungsphase1", "Sparplan1" };
+    QStringList enabledWhileOpen;
+    PlanOutcome second = PlanOutcome::Shown;
+    int otherPreviews = 0;
+    TBVStandardPreview* first = nullptr;
+    // Closes any other preview at once, so that a command which did start
+    // ends the test instead of waiting for a user.
+    QTimer closer(&window);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        TBVStandardPreview* open = openPreview();
+        if (open && first && open != first) {
+            ++otherPreviews;
+            open->close();
+        }
+    });
+    closer.start(10);
+    whenPreviewFinished([&](TBVStandardPreview& preview) {
+        first = &preview;
+        for (const QString& name : commands) {
+            if (action(name.toLatin1().constData())->isEnabled())
+                enabledWhileOpen << name;
+        }
+        second = menu.commands().Tilgungsplan1Click();
+        menu.commands().SparplanmitanschlieenderAuszahlungber30Jahre1Click();
+        preview.close();
+    });
+    const QString capital = window.form().fieldText(Field::AnlageSumme);
+    action("Anlageentwicklung1")->trigger();
+
+    EXPECT_EQ(enabledWhileOpen, QStringList());
+    EXPECT_EQ(second, PlanOutcome::Busy);
+    EXPECT_EQ(otherPreviews, 0);
+    EXPECT_TRUE(action("Sparplan1")->isEnabled());
+    EXPECT_EQ(window.form().fieldText(Field::AnlageSumme), capital);
+}
+
 }

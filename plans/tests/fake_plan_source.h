@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/simulation.h"
+#include "plans/command_guard.h"
 #include "plans/plan_definition.h"
 #include "plans/plan_layout.h"
 #include "plans/plan_output.h"
@@ -30,6 +31,7 @@ public:
     void showMessage(const QString& message) override { messages << message; }
     void showError(const QString& message) override { errors << message; }
     void setBusy(bool busy) override { busyChanges.push_back(busy); }
+    CommandGuard& commandGuard() override { return guard; }
 
     // Sets several inputs at once, then recomputes once.
     void setInputs(const std::map<PlanField, QString>& texts);
@@ -44,6 +46,7 @@ public:
     QStringList messages;
     QStringList errors;
     std::vector<bool> busyChanges;
+    CommandGuard guard;
 
 private:
     void recompute();

@@ -1,3 +1,4 @@
+#include "calc/errors.h"
 #include "fake_plan_source.h"
 #include "plans/plan_texts.h"
 #include "plans/print_commands.h"
@@ -118,11 +119,23 @@ TEST(DevelopmentReport, FailingMemoKeepsLinesMadeAndOmitsKeine)
         f.source.setGridCell(PlanSource::yearRow, column, QString::number(column));
     f.entwicklung.beforeAddLine = [](const QString& line) {
         if (line.startsWith("3"))
-            throw std::runtime_error("memo full");
+            throw fundorix::calc::ConversionError("3");
     };
     ASSERT_EQ(f.commands.Anlageentwicklung1Click(), PlanOutcome::Shown);
     EXPECT_EQ(f.output.shots.at(0).memo.size(), 2);
     EXPECT_EQ(f.output.shots.at(0).captions.value("QKapital"), "41134,80 €");
+}
+
+// Only a conversion ends the list quietly; any other failure is a fault the
+// user must hear of.
+TEST(DevelopmentReport, OtherMemoFailureReachesTheErrorBox)
+{
+    Fixture f;
+    f.source.setGridCell(PlanSource::yearRow, 1, "1");
+    f.entwicklung.beforeAddLine = [](const QString&) { throw std::logic_error("memo index out of range"); };
+    EXPECT_EQ(f.commands.Anlageentwicklung1Click(), PlanOutcome::Failed);
+    EXPECT_EQ(f.source.errors, QStringList { "memo index out of range" });
+    EXPECT_TRUE(f.output.shots.empty());
 }
 
 TEST(DevelopmentReport, EngineFailureReachesTheErrorBox)
@@ -262,4 +275,31 @@ TEST(PayoutCheck, NamesTheOffendingText)
     EXPECT_EQ(f.source.errors, QStringList { "'12.345,67' ist kein gültiger Gleitkommawert" });
 }
 
+}
+
+// A command chosen while another one waits in its preview (the preview
+// handles events) finds the form busy: it neither reads nor writes it, and
+// the menu hears when the form is free again.
+TEST(CommandGuard, NoCommandStartsWhileAnotherIsInProgress)
+{
+    Fixture f;
+    std::vector<bool> busyChanges;
+    f.source.guard.setBusyChanged([&](bool busy) { busyChanges.push_back(busy); });
+    std::vector<PlanOutcome> nested;
+    f.output.onPreview = [&] {
+        if (!nested.empty())
+            return;
+        nested.push_back(f.commands.Tilgungsplan1Click());
+        nested.push_back(f.commands.RentenplanAuszahlungsphase1Click());
+        nested.push_back(f.commands.SparplanmitanschlieenderAuszahlungber30Jahre1Click());
+        nested.push_back(f.commands.Anlageentwicklung1Click());
+    };
+    const QString capital = f.source.fieldText(PlanField::AnlageSumme);
+    EXPECT_EQ(f.commands.SparplanmitanschlieenderAuszahlungber30Jahre1Click(), PlanOutcome::Shown);
+    EXPECT_EQ(nested, std::vector<PlanOutcome>(4, PlanOutcome::Busy));
+    // The savings plan ran its own payout search and second report under its one hold.
+    ASSERT_EQ(f.output.shots.size(), 2u);
+    EXPECT_NE(f.source.fieldText(PlanField::AnlageSumme), capital);
+    EXPECT_EQ(busyChanges, (std::vector<bool> { true, false }));
+    EXPECT_FALSE(f.source.guard.busy());
 }

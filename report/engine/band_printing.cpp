@@ -29,11 +29,11 @@ void TBVReport::PrintBand(TBVCustomBand* band)
         return;
     if (band->AlignToBottom) {
         if (band->BandType() == TBVBandType::rbSummary && !Options.LastPageFooter)
-            m_run.footerSpace = 0;
-        const auto y = bottomAlignedY(pageHeight(), m_run.currentY, band->heightNative(),
-            m_page.native(TBVPage::BottomMargin), m_run.footerSpace);
+            layout().footerSpace = 0;
+        const auto y = bottomAlignedY(pageHeight(), layout().currentY, band->heightNative(),
+            m_page.native(TBVPage::BottomMargin), layout().footerSpace);
         if (y)
-            m_run.currentY = *y;
+            layout().currentY = *y;
     }
     printBandNow(*band);
 }
@@ -41,8 +41,8 @@ void TBVReport::PrintBand(TBVCustomBand* band)
 void TBVReport::printBandNow(TBVCustomBand& band)
 {
     bool printBand = band.Enabled;
-    const int savedX = m_run.columnX;
-    const int savedY = m_run.currentY;
+    const int savedX = layout().columnX;
+    const int savedY = layout().currentY;
     if (band.Enabled && band.BeforePrint)
         band.BeforePrint(band, printBand);
     if (band.BandType() == TBVBandType::rbSummary && m_page.Columns() > 1)
@@ -55,14 +55,15 @@ void TBVReport::printBandNow(TBVCustomBand& band)
             NewColumn();
         const long double height = band.PreCaluculateBandHeight ? band.precalculatedHeight() : band.heightNative();
         if (!band.TransparentBand && band.Enabled) {
-            band.setPageRect({ m_printer->DeviceX(m_run.columnX), m_printer->DeviceY(m_run.currentY),
-                m_printer->DeviceX(m_run.columnX + band.widthNative()), m_printer->DeviceY(m_run.currentY + height) });
+            band.setPageRect({ device().DeviceX(layout().columnX), device().DeviceY(layout().currentY),
+                device().DeviceX(layout().columnX + band.widthNative()),
+                device().DeviceY(layout().currentY + height) });
             exportRect(band.pageRect(), band.Color);
         }
         if (band.bounds().height() != 0 && band.Enabled)
             printBandContents(band, height);
-        if (m_run.filter)
-            m_run.filter->BandPrinted({ band.Name(), band.ExtraHeight(), static_cast<long double>(savedY),
+        if (m_active->exportFilter())
+            m_active->exportFilter()->BandPrinted({ band.Name(), band.ExtraHeight(), static_cast<long double>(savedY),
                 static_cast<long double>(savedX) });
     }
     if (band.AfterPrint)
@@ -78,8 +79,8 @@ void TBVReport::placeSummaryInColumn(TBVCustomBand& band)
         return;
     }
     const long double width = m_page.columnWidth();
-    m_run.columnX = columnLeft(
-        m_page.native(TBVPage::LeftMargin), m_run.currentColumn, width, m_page.native(TBVPage::ColumnSpace));
+    layout().columnX = columnLeft(
+        m_page.native(TBVPage::LeftMargin), layout().currentColumn, width, m_page.native(TBVPage::ColumnSpace));
     band.Size().setNative(TBVBandSize::Width, width);
 }
 
@@ -99,13 +100,13 @@ bool TBVReport::applyForcedBreaks(TBVCustomBand& band)
 {
     const bool breakable = !neverForcedToBreak(band.BandType()) && pageBegun();
     if (band.ForceNewPage && !s_pageBroken && breakable) {
-        if (m_run.pageStartMark) {
-            m_run.pageStartMark = false;
+        if (layout().pageStartMark) {
+            layout().pageStartMark = false;
         } else {
             // At most one break per column reaches column 1 of the next page.
             for (int breaks = 0; breaks < m_page.Columns(); ++breaks) {
                 NewColumn();
-                if (m_run.currentColumn == 1)
+                if (layout().currentColumn == 1)
                     break;
             }
         }
@@ -113,10 +114,10 @@ bool TBVReport::applyForcedBreaks(TBVCustomBand& band)
         return true;
     }
     if (band.ForceNewColumn && breakable) {
-        if (m_run.forcedColumnAsked || m_run.currentColumn > 1)
+        if (layout().forcedColumnAsked || layout().currentColumn > 1)
             NewColumn();
         else
-            m_run.forcedColumnAsked = true;
+            layout().forcedColumnAsked = true;
         return true;
     }
     return false;
@@ -151,7 +152,7 @@ void TBVReport::makeSpace(TBVCustomBand& band)
 
 void TBVReport::printBandContents(TBVCustomBand& band, long double height)
 {
-    if (PageCanvas* canvas = m_printer->Canvas(); canvas && m_run.renderToCanvas && !band.TransparentBand)
+    if (PageCanvas* canvas = device().Canvas(); canvas && m_active->renderToCanvas() && !band.TransparentBand)
         canvas->fillRect(band.pageRect(), band.Color);
     band.setExtraHeight(0);
     bool firstPass = true;
@@ -165,7 +166,7 @@ void TBVReport::printBandContents(TBVCustomBand& band, long double height)
         band.setExtraHeight(0);
         firstPass = false;
     }
-    m_run.currentY += roundToInt(height + band.ExtraHeight());
+    layout().currentY += roundToInt(height + band.ExtraHeight());
 }
 
 bool TBVReport::printPass(TBVCustomBand& band, bool firstPass, long double height)
@@ -178,7 +179,7 @@ bool TBVReport::printPass(TBVCustomBand& band, bool firstPass, long double heigh
             continue;
         band.setExtraHeight(0);
         if (firstPass || !printable->ContentDone())
-            printable->PrintAt(m_run.columnX, m_run.currentY);
+            printable->PrintAt(layout().columnX, layout().currentY);
         allDone = allDone && printable->ContentDone();
         largestExtra = std::max(largestExtra, band.ExtraHeight());
     }
@@ -191,12 +192,12 @@ bool TBVReport::printPass(TBVCustomBand& band, bool firstPass, long double heigh
 
 void TBVReport::drawBandFrame(const TBVCustomBand& band, long double height)
 {
-    if (!band.Frame.isSet() || !(m_run.renderToCanvas || m_run.filter))
+    if (!band.Frame.isSet() || !(m_active->renderToCanvas() || m_active->exportFilter()))
         return;
-    const PageRect rect { m_printer->DeviceX(m_run.columnX), m_printer->DeviceY(m_run.currentY),
-        m_printer->DeviceX(m_run.columnX + band.widthNative()),
-        m_printer->DeviceY(m_run.currentY + height + band.ExtraHeight() + 1) };
-    if (PageCanvas* canvas = m_printer->Canvas(); canvas && m_run.renderToCanvas)
-        drawFrame(*canvas, rect, band.Frame, m_printer->XFactor(), m_printer->YFactor());
+    const PageRect rect { device().DeviceX(layout().columnX), device().DeviceY(layout().currentY),
+        device().DeviceX(layout().columnX + band.widthNative()),
+        device().DeviceY(layout().currentY + height + band.ExtraHeight() + 1) };
+    if (PageCanvas* canvas = device().Canvas(); canvas && m_active->renderToCanvas())
+        drawFrame(*canvas, rect, band.Frame, device().XFactor(), device().YFactor());
     exportFrameShapes(rect, band.Frame);
 }

@@ -1,7 +1,6 @@
 #include "report/engine/printer_adapter.h"
 
 #include "report/engine/page.h"
-#include "report/engine/report.h"
 #include "report/store/printer.h"
 
 #include <utility>
@@ -40,8 +39,6 @@ void PagePrinterAdapter::FinishJob() { m_printer.FinishJob(); }
 
 void PagePrinterAdapter::AbortJob() { m_printer.AbortJob(); }
 
-void PagePrinterAdapter::Cancel() { m_printer.Cancel(); }
-
 PageCanvas* PagePrinterAdapter::Canvas() const { return m_printer.Canvas(); }
 
 long double PagePrinterAdapter::XFactor() const { return m_printer.XFactor(); }
@@ -51,15 +48,3 @@ long double PagePrinterAdapter::YFactor() const { return m_printer.YFactor(); }
 long double PagePrinterAdapter::LeftOffset() const { return m_printer.LeftOffset(); }
 
 long double PagePrinterAdapter::TopOffset() const { return m_printer.TopOffset(); }
-
-void TBVReport::generate(TBVPrinter& printer)
-{
-    PagePrinterAdapter adapter(printer);
-    CreateReport(adapter);
-}
-
-void TBVReport::ExportToFilter(TBVExportFilter& filter, TBVPrinter& printer)
-{
-    PagePrinterAdapter adapter(printer);
-    ExportToFilter(filter, adapter);
-}

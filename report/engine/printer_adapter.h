@@ -17,7 +17,6 @@ public:
     void NewPage() override;
     void FinishJob() override;
     void AbortJob() override;
-    void Cancel() override;
     PageCanvas* Canvas() const override;
     long double XFactor() const override;
     long double YFactor() const override;

@@ -5,6 +5,7 @@
 #include "report/engine/page.h"
 #include "report/engine/printable.h"
 #include "report/engine/report_bands.h"
+#include "report/engine/report_run.h"
 
 #include <QStringList>
 #include <QVariantMap>
@@ -80,16 +81,19 @@ public:
     const std::vector<std::unique_ptr<TBVPrintable>>& printables() const { return m_printables; }
 
     // Generation. A run goes into the given printer; with a filter it is an
-    // export run that draws nothing. Both leave the report idle afterwards,
-    // also when the printer raised an EBVError, which then propagates.
+    // export run that draws nothing. Each makes a run of its own and leaves
+    // the report idle afterwards, also when the printer raised an EBVError,
+    // which then propagates.
     void generate(TBVPrinter& printer);
-    void CreateReport(ReportPrinter& printer, bool composite = false);
+    void generate(ReportPrinter& printer);
     void ExportToFilter(TBVExportFilter& filter, TBVPrinter& printer);
     void ExportToFilter(TBVExportFilter& filter, ReportPrinter& printer);
+    // One run of the caller's making; does nothing while another run is active.
+    void CreateReport(TBVReportRun& run);
+    // Marks the active run as cancelled.
     void Cancel();
-    // Called at the start of a run and after every page begun, so that a
-    // preview window can process its events and show page 1 while later pages are made.
-    void setEventPump(std::function<void()> pump) { m_eventPump = std::move(pump); }
+    // Makes the progress window of export and print runs while ShowProgress is on.
+    void setProgressFactory(TBVProgressFactory factory) { m_progressFactory = std::move(factory); }
 
     // The band code of a run.
     void PrintBand(TBVCustomBand* band);
@@ -97,47 +101,35 @@ public:
     void NewColumn();
     void NewPage();
     void FinishPage();
-    long double FooterSpace() const { return m_run.footerSpace; }
     static bool PageBroken() { return s_pageBroken; }
 
-    bool Idle() const { return m_run.idle; }
-    bool CancelRequested() const { return m_run.cancelRequested; }
-    bool RenderToCanvas() const { return m_run.renderToCanvas; }
-    TBVExportFilter* exportFilter() const { return m_run.filter; }
-    ReportPrinter* printer() const { return m_printer; }
-    int CurrentY() const { return m_run.currentY; }
-    int ColumnX() const { return m_run.columnX; }
-    int CurrentColumn() const { return m_run.currentColumn; }
-    int PageNumber() const { return m_run.pageNumber; }
+    bool Idle() const { return m_active == nullptr; }
+    // The run in progress; null between runs.
+    TBVReportRun* activeRun() const { return m_active; }
+    bool RenderToCanvas() const { return !m_active || m_active->renderToCanvas(); }
+    TBVExportFilter* exportFilter() const { return m_active ? m_active->exportFilter() : nullptr; }
+    ReportPrinter* printer() const { return m_active ? &m_active->printer() : nullptr; }
+    int CurrentY() const { return m_active ? layout().currentY : -1; }
+    int ColumnX() const { return m_active ? layout().columnX : 0; }
+    int CurrentColumn() const { return m_active ? layout().currentColumn : 1; }
+    int PageNumber() const { return m_active ? layout().pageNumber : 0; }
+    long double FooterSpace() const { return m_active ? layout().footerSpace : 0; }
     // The page height used by the layout arithmetic, native.
     long double pageHeight() const { return m_page.native(TBVPage::Length); }
     long double pageWidth() const { return m_page.native(TBVPage::Width); }
     UnitScale unitScale() const;
 
 private:
-    struct RunState {
-        bool idle = true;
-        bool cancelRequested = false;
-        int currentY = -1;
-        int columnX = 0;
-        int columnTop = 0;
-        int currentColumn = 1;
-        int pageNumber = 0;
-        long double footerSpace = 0;
-        bool finalPage = false;
-        bool renderToCanvas = true;
-        TBVExportFilter* filter = nullptr;
-        bool pageStartMark = false;
-        bool forcedColumnAsked = false;
-        TBVImage* backImage = nullptr;
-    };
+    class ActiveRun;
+    class PrintingScope;
 
     QString uniqueBandName(TBVBandType type) const;
     void applyUnits();
-    void runGeneration(bool composite);
-    void prepareRun(bool composite);
-    void finishRun(bool composite);
-    void endJob(bool composite);
+    void startRun();
+    void runGeneration();
+    void prepareRun();
+    void finishRun();
+    void endJob(bool pumpEvents);
     void RunBands();
     long double computeFooterSpace() const;
     void forEachPrintable(const std::function<void(TBVPrintable&)>& action) const;
@@ -154,7 +146,10 @@ private:
     void exportFrameShapes(const PageRect& rect, const TBVFrame& frame);
     void drawBandFrame(const TBVCustomBand& band, long double height);
     bool printPass(TBVCustomBand& band, bool firstPass, long double height);
-    bool pageBegun() const { return m_run.pageNumber > 0; }
+    bool pageBegun() const { return layout().pageNumber > 0; }
+    TBVRunLayout& layout() { return m_active->layout(); }
+    const TBVRunLayout& layout() const { return m_active->layout(); }
+    ReportPrinter& device() const { return m_active->printer(); }
 
     TBVPage m_page;
     TBVUnit m_units = TBVUnit::MM;
@@ -164,9 +159,8 @@ private:
     std::vector<std::unique_ptr<TBVCustomBand>> m_bands;
     std::vector<TBVCustomBand*> m_bandList;
     std::vector<std::unique_ptr<TBVPrintable>> m_printables;
-    ReportPrinter* m_printer = nullptr;
-    std::function<void()> m_eventPump;
-    RunState m_run;
+    TBVReportRun* m_active = nullptr;
+    TBVProgressFactory m_progressFactory;
     std::unique_ptr<ExportContext> m_exportContext;
 
     static bool s_pageBroken;

@@ -5,6 +5,7 @@
 #include "report/engine/page_layout.h"
 #include "report/engine/report.h"
 #include "report/engine/report_printer.h"
+#include "report/store/printer.h"
 
 #include <algorithm>
 
@@ -30,132 +31,170 @@ private:
 
 }
 
+// Binds a run to the report while CreateReport runs it. However the run
+// leaves, its job is ended and the report is idle again with no reference to
+// the run. An error of the run itself propagates; ending the job after it is
+// then only a clean-up, so an error of that is dropped rather than replacing
+// the first one.
+class TBVReport::ActiveRun {
+public:
+    ActiveRun(TBVReport& report, TBVReportRun& run)
+        : m_report(report)
+    {
+        m_report.m_active = &run;
+    }
+    ~ActiveRun()
+    {
+        if (!m_jobEnded) {
+            try {
+                m_report.endJob(false);
+            } catch (...) {
+            }
+        }
+        m_report.m_active = nullptr;
+    }
+    ActiveRun(const ActiveRun&) = delete;
+    ActiveRun& operator=(const ActiveRun&) = delete;
+
+    void endJob()
+    {
+        m_jobEnded = true;
+        m_report.endJob(true);
+    }
+
+private:
+    TBVReport& m_report;
+    bool m_jobEnded = false;
+};
+
+// The printables know they are printing from the start of the bands to the
+// end of the run, also when it ends with an error.
+class TBVReport::PrintingScope {
+public:
+    explicit PrintingScope(TBVReport& report)
+        : m_report(report)
+    {
+        m_report.forEachPrintable([](TBVPrintable& printable) { printable.BeginPrinting(); });
+    }
+    ~PrintingScope()
+    {
+        m_report.forEachPrintable([](TBVPrintable& printable) { printable.EndPrinting(); });
+    }
+    PrintingScope(const PrintingScope&) = delete;
+    PrintingScope& operator=(const PrintingScope&) = delete;
+
+private:
+    TBVReport& m_report;
+};
+
+void TBVReport::generate(TBVPrinter& printer)
+{
+    TBVReportRun run(printer);
+    CreateReport(run);
+}
+
+void TBVReport::generate(ReportPrinter& printer)
+{
+    TBVReportRun run(printer);
+    CreateReport(run);
+}
+
+void TBVReport::ExportToFilter(TBVExportFilter& filter, TBVPrinter& printer)
+{
+    TBVReportRun run(printer, filter);
+    CreateReport(run);
+}
+
 void TBVReport::ExportToFilter(TBVExportFilter& filter, ReportPrinter& printer)
 {
-    if (!m_run.idle)
-        return;
-    if (!m_exportContext)
-        m_exportContext = std::make_unique<ReportExportContext>(*this);
-    m_run.filter = &filter;
-    m_run.renderToCanvas = false;
-    filter.setOwner(m_exportContext.get());
-    printer.setOwnerExporting(true);
-    const auto restore = [&] {
-        printer.setOwnerExporting(false);
-        m_run.filter = nullptr;
-        m_run.renderToCanvas = true;
-    };
-    try {
-        CreateReport(printer);
-    } catch (...) {
-        restore();
-        throw;
-    }
-    restore();
+    TBVReportRun run(printer, filter);
+    CreateReport(run);
 }
 
 void TBVReport::Cancel()
 {
-    m_run.cancelRequested = true;
-    if (m_printer)
-        m_printer->Cancel();
+    if (m_active)
+        m_active->cancel();
 }
 
-void TBVReport::CreateReport(ReportPrinter& printer, bool composite)
+void TBVReport::CreateReport(TBVReportRun& run)
 {
-    if (!m_run.idle)
+    if (m_active)
         return;
-    m_printer = &printer;
+    ActiveRun active(*this, run);
+    startRun();
+    bool printReport = true;
+    if (BeforePrint)
+        BeforePrint(*this, printReport);
+    if (printReport)
+        runGeneration();
+    active.endJob();
+}
+
+void TBVReport::startRun()
+{
     m_page.checkMargins();
-    m_run.idle = false;
-    m_run.cancelRequested = false;
-    m_run.finalPage = false;
-    m_run.pageStartMark = false;
-    m_run.forcedColumnAsked = false;
-    m_run.pageNumber = 0;
-    m_run.currentY = -1;
-    m_run.backImage = nullptr;
+    layout() = TBVRunLayout();
     for (const auto& printable : m_printables) {
         if (auto* image = dynamic_cast<TBVImage*>(printable.get()); image && image->Name() == BackImageControl)
-            m_run.backImage = image;
+            layout().backImage = image;
     }
-    try {
-        bool printReport = true;
-        if (BeforePrint)
-            BeforePrint(*this, printReport);
-        if (printReport)
-            runGeneration(composite);
-    } catch (...) {
-        endJob(composite);
-        throw;
+    if (TBVExportFilter* filter = m_active->exportFilter()) {
+        if (!m_exportContext)
+            m_exportContext = std::make_unique<ReportExportContext>(*this);
+        filter->setOwner(m_exportContext.get());
     }
-    endJob(composite);
+    if (ShowProgress && m_progressFactory && m_active->kind() != TBVRunKind::Generate && !m_active->progress())
+        m_active->setProgress(m_progressFactory(*m_active));
 }
 
-void TBVReport::endJob(bool composite)
+// An export run keeps nothing of its page printer's job; a cancelled run
+// keeps the pages made so far. Events are let through once the job has
+// ended, with the final page count already in the stored header.
+void TBVReport::endJob(bool pumpEvents)
 {
-    const auto becomeIdle = [this] {
-        m_run.idle = true;
-        m_run.currentY = -1;
-    };
-    try {
-        if (m_run.cancelRequested)
-            m_printer->AbortJob();
-        else if (!composite && m_run.renderToCanvas)
-            m_printer->FinishJob();
-        else if (!composite)
-            m_printer->AbortJob();
-    } catch (...) {
-        becomeIdle();
-        throw;
+    if (m_active->cancelRequested() || !m_active->renderToCanvas()) {
+        device().AbortJob();
+        return;
     }
-    becomeIdle();
+    device().FinishJob();
+    if (pumpEvents)
+        m_active->pumpEvents();
 }
 
-void TBVReport::runGeneration(bool composite)
+void TBVReport::runGeneration()
 {
     UnitsGuard nativeUnits(*this, TBVUnit::Native);
-    if (m_eventPump)
-        m_eventPump();
-    prepareRun(composite);
-    try {
-        RunBands();
-        finishRun(composite);
-    } catch (...) {
-        forEachPrintable([](TBVPrintable& printable) { printable.EndPrinting(); });
-        throw;
-    }
-    forEachPrintable([](TBVPrintable& printable) { printable.EndPrinting(); });
+    m_active->pumpEvents();
+    prepareRun();
+    PrintingScope printing(*this);
+    RunBands();
+    finishRun();
 }
 
-void TBVReport::prepareRun(bool composite)
+void TBVReport::prepareRun()
 {
-    if (!composite) {
-        m_printer->applyPageSetup(m_page);
-        m_printer->setTitle(ReportTitle);
-        m_printer->setCompression(Options.Compression);
-        m_printer->StartJob();
-        m_run.currentY = -1;
-        m_run.pageNumber = 0;
-    }
-    m_run.currentColumn = m_page.Columns();
-    if (m_run.filter && !m_run.filter->Active())
-        m_run.filter->BeginExport(roundToInt(m_page.native(TBVPage::Width)), roundToInt(m_page.native(TBVPage::Length)),
+    device().applyPageSetup(m_page);
+    device().setTitle(ReportTitle);
+    device().setCompression(Options.Compression);
+    device().StartJob();
+    layout().currentY = -1;
+    layout().pageNumber = 0;
+    layout().currentColumn = m_page.Columns();
+    if (TBVExportFilter* filter = m_active->exportFilter(); filter && !filter->Active())
+        filter->BeginExport(roundToInt(m_page.native(TBVPage::Width)), roundToInt(m_page.native(TBVPage::Length)),
             exportFont(m_font).font);
-    m_run.footerSpace = computeFooterSpace();
-    m_run.columnX = roundToInt(m_page.native(TBVPage::LeftMargin));
-    forEachPrintable([](TBVPrintable& printable) { printable.BeginPrinting(); });
+    layout().footerSpace = computeFooterSpace();
+    layout().columnX = roundToInt(m_page.native(TBVPage::LeftMargin));
 }
 
-void TBVReport::finishRun(bool composite)
+void TBVReport::finishRun()
 {
-    if (composite)
-        return;
-    m_run.finalPage = true;
-    if (!m_run.cancelRequested)
+    layout().finalPage = true;
+    if (!m_active->cancelRequested())
         FinishPage();
-    if (m_run.filter)
-        m_run.filter->EndExport();
+    if (TBVExportFilter* filter = m_active->exportFilter())
+        filter->EndExport();
 }
 
 void TBVReport::forEachPrintable(const std::function<void(TBVPrintable&)>& action) const
@@ -187,7 +226,7 @@ void TBVReport::RunBands()
         return;
     if (TBVBand* title = m_bandSwitches.TitleBand()) {
         PrintBand(title);
-        m_run.pageStartMark = true;
+        layout().pageStartMark = true;
     }
     PrintBand(m_bandSwitches.DetailBand());
     PrintBand(m_bandSwitches.SummaryBand());
@@ -195,18 +234,18 @@ void TBVReport::RunBands()
 
 int TBVReport::AvailableSpace() const
 {
-    if (m_run.idle || m_run.currentY == -1)
+    if (!m_active || layout().currentY == -1)
         return 0;
-    if (m_run.filter && m_run.filter->ContinuousPage())
+    if (m_active->exportFilter() && m_active->exportFilter()->ContinuousPage())
         return roundToInt(m_page.native(TBVPage::Length));
-    return availableSpace(pageHeight(), m_page.native(TBVPage::BottomMargin), m_run.footerSpace, m_run.currentY);
+    return availableSpace(pageHeight(), m_page.native(TBVPage::BottomMargin), layout().footerSpace, layout().currentY);
 }
 
 void TBVReport::NewColumn()
 {
-    if (m_run.currentColumn >= m_page.Columns()) {
-        m_run.currentColumn = 1;
-        m_run.columnX = roundToInt(m_page.native(TBVPage::LeftMargin));
+    if (layout().currentColumn >= m_page.Columns()) {
+        layout().currentColumn = 1;
+        layout().columnX = roundToInt(m_page.native(TBVPage::LeftMargin));
         NewPage();
     } else {
         const TBVBand* detail = m_bandSwitches.DetailBand();
@@ -214,57 +253,56 @@ void TBVReport::NewColumn()
         const long double width = detail
             ? detail->widthNative()
             : static_cast<long long>((m_page.printableWidth() - space * (m_page.Columns() - 1)) / m_page.Columns());
-        m_run.columnX += roundToInt(space + width);
-        m_run.currentY = m_run.columnTop;
-        ++m_run.currentColumn;
+        layout().columnX += roundToInt(space + width);
+        layout().currentY = layout().columnTop;
+        ++layout().currentColumn;
     }
-    if (m_run.pageNumber > 1 || m_run.currentColumn > 1)
+    if (layout().pageNumber > 1 || layout().currentColumn > 1)
         PrintBand(m_bandSwitches.ColumnHeaderBand());
 }
 
 void TBVReport::NewPage()
 {
     FinishPage();
-    if (m_run.filter)
-        m_run.filter->BeginPage();
-    ++m_run.pageNumber;
-    if (m_run.renderToCanvas || m_run.pageNumber == 1)
-        m_printer->NewPage();
-    m_run.currentY = roundToInt(m_page.native(TBVPage::TopMargin));
+    if (m_active->exportFilter())
+        m_active->exportFilter()->BeginPage();
+    ++layout().pageNumber;
+    if (m_active->renderToCanvas() || layout().pageNumber == 1)
+        device().NewPage();
+    layout().currentY = roundToInt(m_page.native(TBVPage::TopMargin));
     if (OnStartPage)
         OnStartPage(*this);
     paintPageBackground();
-    if (m_run.pageNumber > 1 || Options.FirstPageHeader)
+    if (layout().pageNumber > 1 || Options.FirstPageHeader)
         PrintBand(m_bandSwitches.PageHeaderBand());
-    m_run.columnTop = m_run.currentY;
-    m_run.currentColumn = 1;
-    if (const TBVBand* title = m_bandSwitches.TitleBand(); title && m_run.pageNumber == 1)
-        m_run.columnTop += roundToInt(title->heightNative());
-    if (m_eventPump)
-        m_eventPump();
+    layout().columnTop = layout().currentY;
+    layout().currentColumn = 1;
+    if (const TBVBand* title = m_bandSwitches.TitleBand(); title && layout().pageNumber == 1)
+        layout().columnTop += roundToInt(title->heightNative());
+    m_active->pumpEvents();
 }
 
 void TBVReport::paintPageBackground()
 {
-    PageCanvas* canvas = m_printer->Canvas();
+    PageCanvas* canvas = device().Canvas();
     if (BackgroundColor != QColor(Qt::white)) {
-        const long double factor = m_printer->YFactor();
+        const long double factor = device().YFactor();
         const PageRect page { 0, 0, roundToInt(pageWidth() * factor), roundToInt(pageHeight() * factor) };
-        if (canvas && m_run.renderToCanvas)
+        if (canvas && m_active->renderToCanvas())
             canvas->fillRect(page, BackgroundColor);
         exportRect(page, BackgroundColor);
     }
-    TBVImage* image = m_run.backImage;
+    TBVImage* image = layout().backImage;
     if (!image)
         return;
     const long double left = image->native(TBVPrintableSize::Left);
     const long double top = image->native(TBVPrintableSize::Top);
-    const PageRect rect { m_printer->DeviceX(left), m_printer->DeviceY(top),
-        m_printer->DeviceX(left) + m_printer->DeviceWidth(image->native(TBVPrintableSize::Width)),
-        m_printer->DeviceY(top) + m_printer->DeviceHeight(image->native(TBVPrintableSize::Height)) };
+    const PageRect rect { device().DeviceX(left), device().DeviceY(top),
+        device().DeviceX(left) + device().DeviceWidth(image->native(TBVPrintableSize::Width)),
+        device().DeviceY(top) + device().DeviceHeight(image->native(TBVPrintableSize::Height)) };
     if (canvas && !image->Picture().isNull())
         canvas->drawImage(rect, image->Picture());
-    if (m_run.filter) {
+    if (m_active->exportFilter()) {
         TBVExportGraphic graphic;
         graphic.kind = TBVExportGraphic::Kind::Image;
         graphic.name = image->Name();
@@ -272,57 +310,57 @@ void TBVReport::paintPageBackground()
         graphic.heightPx = rect.height();
         graphic.picture = image->Picture();
         graphic.stretch = true;
-        m_run.filter->ExportGraphic(pagePoint(rect.left, rect.top), graphic);
+        m_active->exportFilter()->ExportGraphic(pagePoint(rect.left, rect.top), graphic);
     }
 }
 
 void TBVReport::FinishPage()
 {
     if (pageBegun()) {
-        m_run.currentY
-            = roundToInt(m_page.native(TBVPage::Length) - m_page.native(TBVPage::BottomMargin) - m_run.footerSpace);
-        m_run.columnX = roundToInt(m_page.native(TBVPage::LeftMargin));
-        if (!m_run.finalPage || Options.LastPageFooter)
+        layout().currentY
+            = roundToInt(m_page.native(TBVPage::Length) - m_page.native(TBVPage::BottomMargin) - layout().footerSpace);
+        layout().columnX = roundToInt(m_page.native(TBVPage::LeftMargin));
+        if (!layout().finalPage || Options.LastPageFooter)
             PrintBand(m_bandSwitches.PageFooterBand());
         printReportPrintables();
         if (OnEndPage)
             OnEndPage(*this);
     }
-    if (m_run.filter)
-        m_run.filter->EndPage();
+    if (m_active->exportFilter())
+        m_active->exportFilter()->EndPage();
 }
 
 void TBVReport::printReportPrintables()
 {
     for (const auto& printable : m_printables) {
-        if (printable.get() != m_run.backImage)
+        if (printable.get() != layout().backImage)
             printable->PrintAt(0, 0);
     }
-    if (!Frame.isSet() || !(m_run.renderToCanvas || m_run.filter))
+    if (!Frame.isSet() || !(m_active->renderToCanvas() || m_active->exportFilter()))
         return;
-    const PageRect margins { m_printer->DeviceX(m_page.native(TBVPage::LeftMargin)),
-        m_printer->DeviceY(m_page.native(TBVPage::TopMargin)),
-        m_printer->DeviceX(pageWidth() - m_page.native(TBVPage::RightMargin)),
-        m_printer->DeviceY(pageHeight() - m_page.native(TBVPage::BottomMargin)) };
-    if (PageCanvas* canvas = m_printer->Canvas(); canvas && m_run.renderToCanvas)
-        drawFrame(*canvas, margins, Frame, m_printer->XFactor(), m_printer->YFactor());
+    const PageRect margins { device().DeviceX(m_page.native(TBVPage::LeftMargin)),
+        device().DeviceY(m_page.native(TBVPage::TopMargin)),
+        device().DeviceX(pageWidth() - m_page.native(TBVPage::RightMargin)),
+        device().DeviceY(pageHeight() - m_page.native(TBVPage::BottomMargin)) };
+    if (PageCanvas* canvas = device().Canvas(); canvas && m_active->renderToCanvas())
+        drawFrame(*canvas, margins, Frame, device().XFactor(), device().YFactor());
     exportFrameShapes(margins, Frame);
 }
 
 void TBVReport::exportRect(const PageRect& rect, const QColor& colour)
 {
-    if (!m_run.filter)
+    if (!m_active->exportFilter())
         return;
     const PlacedGraphic shape = backgroundShape(rect, colour);
-    m_run.filter->ExportGraphic(pagePoint(shape.topLeft), shape.graphic);
+    m_active->exportFilter()->ExportGraphic(pagePoint(shape.topLeft), shape.graphic);
 }
 
 void TBVReport::exportFrameShapes(const PageRect& rect, const TBVFrame& frame)
 {
-    if (!m_run.filter)
+    if (!m_active->exportFilter())
         return;
-    const int thicknessX = frameThickness(m_printer->XFactor(), frame.Width);
-    const int thicknessY = frameThickness(m_printer->YFactor(), frame.Width);
+    const int thicknessX = frameThickness(device().XFactor(), frame.Width);
+    const int thicknessY = frameThickness(device().YFactor(), frame.Width);
     for (const PlacedGraphic& shape : frameShapes(rect, frame, thicknessX, thicknessY))
-        m_run.filter->ExportGraphic(pagePoint(shape.topLeft), shape.graphic);
+        m_active->exportFilter()->ExportGraphic(pagePoint(shape.topLeft), shape.graphic);
 }

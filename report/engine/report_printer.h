@@ -25,7 +25,6 @@ public:
     virtual void NewPage() = 0;
     virtual void FinishJob() = 0;
     virtual void AbortJob() = 0;
-    virtual void Cancel() = 0;
 
     // The canvas of the page in progress; null before the first page.
     virtual PageCanvas* Canvas() const = 0;

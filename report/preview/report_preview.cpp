@@ -3,15 +3,18 @@
 #include "report/engine/paper.h"
 #include "report/engine/printer_adapter.h"
 #include "report/engine/report.h"
+#include "report/preview/progress_form.h"
 #include "report/preview/standard_preview.h"
 #include "report/store/printer.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <algorithm>
 
 ReportPreview::ReportPreview(TBVReport& report)
     : m_report(report)
 {
+    m_report.setProgressFactory(&TBVProgressForm::forRun);
 }
 
 // Open windows name this object as their owner: they go first.
@@ -34,19 +37,16 @@ void ReportPreview::Preview()
     const QPointer<TBVStandardPreview> window = showWindow(printer);
     m_shown.back().window = window;
 
-    try {
-        generateInto(printer, window);
-    } catch (...) {
-        if (m_report.CancelRequested())
+    // A window closed while its pages were made goes with its printer once
+    // the run has ended, also when the run ended with an error.
+    bool cancelled = false;
+    const auto releaseCancelled = qScopeGuard([&] {
+        if (cancelled)
             release(&printer);
-        throw;
-    }
-    // The window was closed before the run had begun its pages.
-    if (m_report.CancelRequested()) {
-        release(&printer);
-        return;
-    }
-    TBVStandardPreview::WaitUntilClosed(window);
+    });
+    cancelled = generateInto(printer, window);
+    if (!cancelled)
+        TBVStandardPreview::WaitUntilClosed(window);
 }
 
 TBVStandardPreview* ReportPreview::showWindow(TBVPrinter& printer)
@@ -65,29 +65,27 @@ TBVStandardPreview* ReportPreview::showWindow(TBVPrinter& printer)
     return window;
 }
 
-void ReportPreview::generateInto(TBVPrinter& printer, TBVStandardPreview* window)
+// Events are handled between pages, so page 1 shows while later pages are
+// made; the run's pump is the only place that handles them. Returns whether
+// the run was cancelled by closing the window.
+bool ReportPreview::generateInto(TBVPrinter& printer, TBVStandardPreview* window)
 {
     const QPointer<TBVStandardPreview> shown(window);
-    const auto ended = [&] {
-        m_report.setEventPump({});
-        m_generating = nullptr;
-        if (shown)
-            shown->GenerationEnded();
-    };
-    // Events are handled between pages, so page 1 shows while later pages
-    // are made; nothing else pumps events through this report.
+    TBVReportRun run(printer);
+    run.setEventPump([] { QCoreApplication::processEvents(); });
     m_generating = &printer;
-    m_report.setEventPump([] { QCoreApplication::processEvents(); });
-    try {
-        m_report.generate(printer);
-    } catch (...) {
-        ended();
-        throw;
+    {
+        const auto ended = qScopeGuard([&] {
+            m_generating = nullptr;
+            if (shown)
+                shown->GenerationEnded();
+        });
+        m_report.CreateReport(run);
+        printer.SetStoredPagesFinal(true);
     }
-    printer.SetStoredPagesFinal(true);
-    ended();
     if (m_report.AfterPreview)
         m_report.AfterPreview(m_report);
+    return run.cancelRequested();
 }
 
 void ReportPreview::release(TBVPrinter* printer)
@@ -115,8 +113,10 @@ bool ReportPreview::AllowPreviewCommand(TBVPreviewCommand) { return true; }
 bool ReportPreview::ExportToFilter(TBVExportFilter& filter)
 {
     TBVPrinter exportPrinter;
-    m_report.ExportToFilter(filter, exportPrinter);
-    return !m_report.CancelRequested();
+    TBVReportRun run(exportPrinter, filter);
+    run.setEventPump([] { QCoreApplication::processEvents(); });
+    m_report.CreateReport(run);
+    return !run.cancelRequested();
 }
 
 // The program's reports have no records to stop.

@@ -57,7 +57,7 @@ private:
     };
 
     TBVStandardPreview* showWindow(TBVPrinter& printer);
-    void generateInto(TBVPrinter& printer, TBVStandardPreview* window);
+    bool generateInto(TBVPrinter& printer, TBVStandardPreview* window);
     void release(TBVPrinter* printer);
 
     TBVReport& m_report;

@@ -20,6 +20,7 @@ inline const char* const PrinterNotReady = "BVPrinter not ready";
 inline const char* const IllegalNewPage = "Illegal call to NewPage";
 inline const char* const NotAStoredReport = "The file is not a stored report";
 inline const char* const Truncated = "The stored report file is truncated";
+inline const char* const PageCountMismatch = "The stored report file holds more pages than its header states";
 inline const char* const CorruptRecord = "The stored report file holds a corrupt page record";
 inline const char* const CorruptPicture = "The page picture is not a valid enhanced metafile";
 inline const char* const CannotOpen = "Cannot open the stored report file";

@@ -19,24 +19,20 @@ constexpr int SignatureProbe = 1100;
 
 void TBVPageList::SetStream(TBVStream* stream)
 {
-    QMutexLocker locker(&m_lock);
     m_stream = stream;
     m_lastPage = 0;
 }
 
 void TBVPageList::ResetPages()
 {
-    QMutexLocker locker(&m_lock);
     m_pageCount = 0;
     m_lastPage = 0;
 }
 
 void TBVPageList::WriteHeader()
 {
-    QMutexLocker locker(&m_lock);
     if (!m_stream || m_pageCount == 0)
         return;
-    QMutexLocker streamLocker(&m_stream->lock());
     const qint64 saved = m_stream->position();
     m_stream->seek(0);
     m_stream->write(StoredReport::header(m_pageCount, m_compressed, m_created));
@@ -45,10 +41,8 @@ void TBVPageList::WriteHeader()
 
 void TBVPageList::AddPage(const QByteArray& metafile)
 {
-    QMutexLocker locker(&m_lock);
     if (!m_stream)
         return;
-    QMutexLocker streamLocker(&m_stream->lock());
     if (m_pageCount == 0) {
         m_headerSize = StoredReport::HeaderSize;
         m_created = StoredReport::dateTimeValue(QDateTime::currentDateTime());
@@ -152,10 +146,8 @@ QByteArray TBVPageList::readBody(qint64 start, int n)
 
 std::unique_ptr<EmfPage> TBVPageList::GetPage(int n)
 {
-    QMutexLocker locker(&m_lock);
     if (!m_stream || n < 1 || n > m_pageCount)
         return nullptr;
-    QMutexLocker streamLocker(&m_stream->lock());
     const qint64 saved = m_stream->position();
     try {
         QByteArray metafile = readBody(moveToPage(n), n);
@@ -170,17 +162,14 @@ std::unique_ptr<EmfPage> TBVPageList::GetPage(int n)
 
 void TBVPageList::CopyToFile(const QString& fileName)
 {
-    QMutexLocker locker(&m_lock);
     if (m_stream)
         m_stream->copyToFile(fileName);
 }
 
 void TBVPageList::OpenFile(TBVStream* stream)
 {
-    QMutexLocker locker(&m_lock);
     SetStream(stream);
     m_pageCount = 0;
-    QMutexLocker streamLocker(&stream->lock());
     stream->seek(0);
     const QByteArray start = stream->readExact(std::min<qint64>(stream->size(), SignatureProbe));
     const StoredReport::HeaderInfo info = StoredReport::readHeader(start);
@@ -189,19 +178,22 @@ void TBVPageList::OpenFile(TBVStream* stream)
     m_headerSize = info.headerSize;
     m_compressed = info.compressed;
     m_pageCount = info.pageCount;
-    checkRecordList();
+    checkRecordList(info.headerSize == StoredReport::HeaderSize);
 }
 
 // Walks the records from the first on: each must carry the next page number,
 // end inside the stream and point back at its own start; the stream must end
-// with the last record, whose start it holds in its last 4 bytes. Layouts
-// without a page count take the number of records found.
-void TBVPageList::checkRecordList()
+// with the last record, whose start it holds in its last 4 bytes. A 128-byte
+// header states the page count, and the records must hold exactly that many:
+// a file whose header undercounts its pages would otherwise show short.
+// Layouts without a page count take the number of records found.
+void TBVPageList::checkRecordList(bool countStated)
 {
     const qint64 size = m_stream->size();
     qint64 start = m_headerSize;
     int page = 0;
-    while (start < size && (page < m_pageCount || m_pageCount == 0)) {
+    const bool countRecords = !countStated && m_pageCount == 0;
+    while (start < size && (page < m_pageCount || countRecords)) {
         if (size - start < StoredReport::RecordOverhead)
             throw EBVError(BVErrorText::Truncated);
         m_stream->seek(start);
@@ -220,6 +212,8 @@ void TBVPageList::checkRecordList()
     }
     if (page < m_pageCount)
         throw EBVError(page == 0 ? BVErrorText::NotAStoredReport : BVErrorText::Truncated);
+    if (countStated && start < size)
+        throw EBVError(BVErrorText::PageCountMismatch);
     m_pageCount = page;
     m_lastPage = 0;
 }

@@ -3,7 +3,6 @@
 #include "report/emf/emf_page.h"
 
 #include <QByteArray>
-#include <QRecursiveMutex>
 #include <QString>
 #include <memory>
 
@@ -41,11 +40,9 @@ public:
     void OpenFile(TBVStream* stream);
     void ResetPages();
 
-    QRecursiveMutex& Lock() const { return m_lock; }
-
 private:
     qint64 moveToPage(int n);
-    void checkRecordList();
+    void checkRecordList(bool countStated);
     QByteArray readBody(qint64 start, int n);
 
     TBVStream* m_stream = nullptr;
@@ -58,5 +55,4 @@ private:
     qint64 m_lastStart = 0;
     // The start of the last page's record.
     qint64 m_endStart = 0;
-    mutable QRecursiveMutex m_lock;
 };

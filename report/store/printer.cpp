@@ -8,7 +8,6 @@
 #include "report/store/standard_paper.h"
 #include "report/store/stream.h"
 
-#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -25,8 +24,6 @@ TBVPrinter::~TBVPrinter() { freeJob(); }
 
 void TBVPrinter::freeJob()
 {
-    if (m_status == TBVPrinterStatus::Busy)
-        m_cancelled = true;
     m_emfCanvas.reset();
     m_painterCanvas.reset();
     if (m_painter && m_painter->isActive())
@@ -76,7 +73,6 @@ void TBVPrinter::StartJob()
 {
     m_emfCanvas.reset();
     m_availablePages = 0;
-    m_cancelled = false;
     const bool toPrinter = m_destination == TBVDestination::Printer && m_printDevice;
     m_leftOffset = 0;
     m_topOffset = 0;
@@ -186,14 +182,14 @@ void TBVPrinter::FinishJob()
     if (m_destination == TBVDestination::PageStore)
         storeCurrentPage();
     m_emfCanvas.reset();
+    // The stored header names every page before anyone hears of the last
+    // one: a save that the announcement triggers copies a complete file.
+    if (m_destination == TBVDestination::PageStore)
+        m_pageList->WriteHeader();
     m_status = TBVPrinterStatus::Finished;
     m_availablePages = m_destination == TBVDestination::PageStore ? m_pageList->PageCount() : m_jobPageCount;
     emit pageAvailable(m_availablePages);
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
-    if (m_destination == TBVDestination::PageStore)
-        m_pageList->WriteHeader();
-    else
+    if (m_destination == TBVDestination::Printer)
         emit afterPrint();
 }
 

@@ -61,9 +61,6 @@ public:
     bool StoredPagesFinal() const { return m_storedPagesFinal; }
     void SetStoredPagesFinal(bool on) { m_storedPagesFinal = on; }
 
-    void Cancel() { m_cancelled = true; }
-    bool Cancelled() const { return m_cancelled; }
-
     // Pages begun in this job, or the pages of a loaded file.
     int PageCount() const { return m_pageCount; }
     // Pages begun in this job, counted for the printer page range.
@@ -146,7 +143,6 @@ private:
     bool m_compression = false;
     bool m_ownerExporting = false;
     bool m_storedPagesFinal = false;
-    bool m_cancelled = false;
     int m_pageCount = 0;
     int m_jobPageCount = 0;
     int m_availablePages = 0;

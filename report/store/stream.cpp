@@ -40,21 +40,12 @@ std::unique_ptr<TBVStream> TBVStream::openFile(const QString& fileName)
 
 TBVStream::~TBVStream() = default;
 
-qint64 TBVStream::size() const
-{
-    QMutexLocker locker(&m_lock);
-    return m_file ? m_file->size() : m_memory.size();
-}
+qint64 TBVStream::size() const { return m_file ? m_file->size() : m_memory.size(); }
 
-qint64 TBVStream::position() const
-{
-    QMutexLocker locker(&m_lock);
-    return m_file ? m_file->pos() : m_position;
-}
+qint64 TBVStream::position() const { return m_file ? m_file->pos() : m_position; }
 
 void TBVStream::seek(qint64 position)
 {
-    QMutexLocker locker(&m_lock);
     position = std::clamp<qint64>(position, 0, size());
     if (m_file)
         m_file->seek(position);
@@ -64,7 +55,6 @@ void TBVStream::seek(qint64 position)
 
 void TBVStream::write(const char* data, qint64 size)
 {
-    QMutexLocker locker(&m_lock);
     if (m_readOnly)
         throw EBVError(BVErrorText::CannotWrite);
     if (m_file) {
@@ -95,7 +85,6 @@ void TBVStream::moveToTemporaryFile()
 
 void TBVStream::readExact(char* data, qint64 size)
 {
-    QMutexLocker locker(&m_lock);
     if (size < 0 || size > this->size() - position())
         throw EBVError(BVErrorText::Truncated);
     if (m_file) {
@@ -109,7 +98,6 @@ void TBVStream::readExact(char* data, qint64 size)
 
 QByteArray TBVStream::readExact(qint64 size)
 {
-    QMutexLocker locker(&m_lock);
     if (size < 0 || size > this->size() - position())
         throw EBVError(BVErrorText::Truncated);
     QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
@@ -124,15 +112,10 @@ qint32 TBVStream::readInt32()
     return getInt32(bytes);
 }
 
-QString TBVStream::temporaryFileName() const
-{
-    QMutexLocker locker(&m_lock);
-    return m_temporary ? m_temporary->fileName() : QString();
-}
+QString TBVStream::temporaryFileName() const { return m_temporary ? m_temporary->fileName() : QString(); }
 
 void TBVStream::copyToFile(const QString& fileName)
 {
-    QMutexLocker locker(&m_lock);
     const qint64 saved = position();
     QSaveFile out(fileName);
     if (!out.open(QIODevice::WriteOnly))

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QRecursiveMutex>
 #include <QString>
 #include <memory>
 
@@ -12,10 +11,9 @@ class QTemporaryFile;
 // A new stream lives in memory; once a write leaves it larger than the memory
 // limit it moves to a temporary file named "BVP…" in the system's temporary
 // directory, which is deleted with the stream. A stream opened on a stored
-// report file reads that file and never writes it.
-//
-// Every operation takes the stream's lock; callers that need several
-// operations in a row (seek, then read) hold lock() around them.
+// report file reads that file and never writes it. Used on the program's one
+// thread only: the preview reads pages between the steps of a run, never
+// during one.
 class TBVStream {
 public:
     explicit TBVStream(qint64 memoryLimit);
@@ -49,8 +47,6 @@ public:
     // only when every byte has been written. Throws EBVError on failure.
     void copyToFile(const QString& fileName);
 
-    QRecursiveMutex& lock() const { return m_lock; }
-
 private:
     TBVStream() = default;
     void moveToTemporaryFile();
@@ -61,7 +57,6 @@ private:
     std::unique_ptr<QTemporaryFile> m_temporary;
     std::unique_ptr<QFile> m_readOnly;
     QFile* m_file = nullptr;
-    mutable QRecursiveMutex m_lock;
 };
 
 // Little-endian 32-bit values as the stored report file holds them.

@@ -59,7 +59,6 @@ public:
     void NewPage() override;
     void FinishJob() override;
     void AbortJob() override;
-    void Cancel() override { }
     PageCanvas* Canvas() const override { return pages.empty() ? nullptr : pages.back().get(); }
     long double XFactor() const override { return 96.0L / 254.0L; }
     long double YFactor() const override { return 96.0L / 254.0L; }

@@ -74,7 +74,7 @@ TEST(Generation, MemoOfTwoHundredLinesContinuesOverPagesWithOnlyTheMemo)
 {
     PlanReport plan;
     FakePrinter printer;
-    plan.report.CreateReport(printer);
+    plan.report.generate(printer);
     ASSERT_GE(printer.pageCount(), 2);
 
     // The line height comes from the page canvas; the band may grow by 2770 - 2166.94 per page.
@@ -103,7 +103,7 @@ TEST(Generation, BottomAlignedChildLandsOnTheBottomMarginOrOnANewPage)
 {
     PlanReport plan;
     FakePrinter printer;
-    plan.report.CreateReport(printer);
+    plan.report.generate(printer);
     RecordingCanvas& last = printer.page(printer.pageCount());
     const auto* lastLine = findText(last, "Zeile 200");
     ASSERT_NE(lastLine, nullptr);
@@ -129,7 +129,7 @@ TEST_P(ChildAfterParent, IsBottomAlignedWhenItFitsElseOnTheNextPage)
     const ChildCase& c = GetParam();
     PlanReport plan(c.parentHeight, 0);
     FakePrinter printer;
-    plan.report.CreateReport(printer);
+    plan.report.generate(printer);
     ASSERT_EQ(printer.pageCount(), c.pages);
     const auto* footnote = findText(printer.page(c.pages), "Alle Angaben ohne Gewähr");
     ASSERT_NE(footnote, nullptr);
@@ -145,7 +145,7 @@ TEST(Generation, BottomAlignedFirstBandStartsAtTheTopMargin)
 {
     PlanReport plan(1000, 0);
     FakePrinter printer;
-    plan.report.CreateReport(printer);
+    plan.report.generate(printer);
     EXPECT_EQ(findText(printer.page(1), "Anlageentwicklung")->anchor.y(), deviceY(100 + 50));
 }
 
@@ -154,7 +154,7 @@ TEST(Generation, WithoutDataAndPrintIfEmptyOffNoPageIsMade)
     PlanReport plan;
     plan.report.PrintIfEmpty = false;
     FakePrinter printer;
-    plan.report.CreateReport(printer);
+    plan.report.generate(printer);
     EXPECT_EQ(printer.pageCount(), 0);
     EXPECT_EQ(printer.status, FakePrinter::Status::Finished);
     EXPECT_TRUE(plan.report.Idle());
@@ -165,7 +165,7 @@ TEST(Generation, BeforePrintCanRefuseTheRun)
     PlanReport plan;
     plan.report.BeforePrint = [](TBVReport&, bool& print) { print = false; };
     FakePrinter printer;
-    plan.report.CreateReport(printer);
+    plan.report.generate(printer);
     EXPECT_EQ(printer.pageCount(), 0);
     EXPECT_TRUE(plan.report.Idle());
 }
@@ -175,7 +175,7 @@ TEST(Generation, ForceNewPageOnTheFirstBandMakesNoEmptyPage)
     PlanReport plan(1000, 0);
     plan.detail->ForceNewPage = true;
     FakePrinter printer;
-    plan.report.CreateReport(printer);
+    plan.report.generate(printer);
     EXPECT_EQ(printer.pageCount(), 1);
     EXPECT_NE(findText(printer.page(1), "Anlageentwicklung"), nullptr);
 }
@@ -189,7 +189,7 @@ TEST(Generation, ChildForcingANewPageAfterItsParentBrokeThePageAddsNoEmptyPage)
     TBVBand& title = plan.report.addBand(TBVBandType::rbTitle);
     title.Size().setNative(TBVBandSize::Height, 2000);
     FakePrinter printer;
-    plan.report.CreateReport(printer);
+    plan.report.generate(printer);
     ASSERT_EQ(printer.pageCount(), 2);
     EXPECT_NE(findText(printer.page(2), "Anlageentwicklung"), nullptr);
     EXPECT_NE(findText(printer.page(2), "Alle Angaben ohne Gewähr"), nullptr);
@@ -205,7 +205,7 @@ TEST(Generation, PageHeaderAndFooterOptionsDropThemOnTheFirstAndLastPageOnly)
     plan.report.Options.FirstPageHeader = false;
     plan.report.Options.LastPageFooter = false;
     FakePrinter printer;
-    plan.report.CreateReport(printer);
+    plan.report.generate(printer);
     const int pages = printer.pageCount();
     ASSERT_GE(pages, 3);
     for (int n = 1; n <= pages; ++n) {
@@ -221,7 +221,7 @@ TEST(Generation, PageFooterSitsOnTheBottomMargin)
     footer.Size().setNative(TBVBandSize::Height, 200);
     footer.add<TBVLabel>("Fuss").setCaption("Fusszeile");
     FakePrinter printer;
-    plan.report.CreateReport(printer);
+    plan.report.generate(printer);
     EXPECT_EQ(findText(printer.page(1), "Fusszeile")->anchor.y(), deviceY(2970 - 100 - 200));
 }
 
@@ -230,7 +230,7 @@ TEST(Generation, ABandTallerThanThePageIsPrintedWithoutPaging)
     PlanReport plan(5000, 0);
     plan.detail->AlignToBottom = false;
     FakePrinter printer;
-    plan.report.CreateReport(printer);
+    plan.report.generate(printer);
     EXPECT_EQ(printer.pageCount(), 2);
     EXPECT_NE(findText(printer.page(1), "Anlageentwicklung"), nullptr);
     EXPECT_NE(findText(printer.page(2), "Alle Angaben ohne Gewähr"), nullptr);
@@ -242,7 +242,7 @@ TEST(Generation, MemoLineThatFitsNoPageEndsTheRun)
     plan.memo->Size().setNative(TBVPrintableSize::Top, 2690);
     FakePrinter printer;
     printer.fixedTextHeight = 200;
-    plan.report.CreateReport(printer);
+    plan.report.generate(printer);
     EXPECT_LE(printer.pageCount(), 3);
     EXPECT_TRUE(plan.report.Idle());
 }
@@ -253,7 +253,7 @@ TEST(Generation, PrinterErrorsPropagateAfterTheReportIsIdleAgain)
     FakePrinter printer;
     printer.status = FakePrinter::Status::Busy;
     try {
-        plan.report.CreateReport(printer);
+        plan.report.generate(printer);
         FAIL() << "no error";
     } catch (const EBVError& error) {
         EXPECT_EQ(error.message(), "BVPrinter not ready");
@@ -261,7 +261,7 @@ TEST(Generation, PrinterErrorsPropagateAfterTheReportIsIdleAgain)
     EXPECT_TRUE(plan.report.Idle());
     EXPECT_EQ(plan.report.Units(), TBVUnit::Native);
     FakePrinter fresh;
-    plan.report.CreateReport(fresh);
+    plan.report.generate(fresh);
     EXPECT_GE(fresh.pageCount(), 2);
 }
 
@@ -276,11 +276,11 @@ TEST(Generation, EventsRunInOrderAndEveryRunStartsAfresh)
     plan.detail->AfterPrint
         = [&](TBVCustomBand& b, bool printed) { events << "After " + b.Name() + (printed ? "" : "-"); };
     FakePrinter printer;
-    plan.report.CreateReport(printer);
+    plan.report.generate(printer);
     EXPECT_EQ(
         events, QStringList({ "BeforePrint", "Before DetailBand1", "StartPage 1", "After DetailBand1", "EndPage 1" }));
     FakePrinter second;
-    plan.report.CreateReport(second);
+    plan.report.generate(second);
     EXPECT_EQ(second.pageCount(), 1);
 }
 

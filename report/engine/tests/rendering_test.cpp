@@ -54,7 +54,7 @@ TEST(Rendering, MemoOfOneLineHeightGrowsTheBandByALineForEveryFurtherLine)
         setup.band->AfterPrint = [&](TBVCustomBand& band, bool) { grown.push_back(band.ExtraHeight()); };
         FakePrinter printer;
         printer.fixedTextHeight = 16;
-        setup.report.CreateReport(printer);
+        setup.report.generate(printer);
         ASSERT_EQ(grown.size(), 1u);
         EXPECT_NEAR(double(grown[0]), (lines - 1) * 16 * 254.0 / 96.0, 1e-9) << lines << " lines";
         ASSERT_EQ(printer.page(1).texts.size(), size_t(lines));
@@ -71,7 +71,7 @@ TEST(Rendering, LabelWithoutAutoStretchPrintsWhatFitsAndNeverContinues)
     label.setCaption("eins\r\nzwei\r\ndrei\r\nvier\r\nfünf");
     FakePrinter printer;
     printer.fixedTextHeight = 16;
-    setup.report.CreateReport(printer);
+    setup.report.generate(printer);
     EXPECT_EQ(printer.pageCount(), 1);
     ASSERT_EQ(printer.page(1).texts.size(), 2u);
     EXPECT_EQ(printer.page(1).texts[1].text, "zwei");
@@ -86,7 +86,7 @@ TEST(Rendering, RightAlignedAutoSizeLabelKeepsItsRightEdgeOnThePage)
     const long double right = label.native(TBVPrintableSize::Left) + label.native(TBVPrintableSize::Width);
     label.setCaption("1.234.567,89 €");
     FakePrinter printer;
-    setup.report.CreateReport(printer);
+    setup.report.generate(printer);
     ASSERT_EQ(printer.page(1).texts.size(), 1u);
     EXPECT_EQ(printer.page(1).texts[0].alignment, TextAnchor::Right);
     EXPECT_EQ(printer.page(1).texts[0].anchor.x(), device(100 + right));
@@ -102,7 +102,7 @@ TEST(Rendering, TransparentLabelLeavesTheBandBackground)
     transparent.Transparent = true;
     transparent.setCaption("durchsichtig");
     FakePrinter printer;
-    setup.report.CreateReport(printer);
+    setup.report.generate(printer);
     const auto& fills = printer.page(1).fills;
     ASSERT_EQ(fills.size(), 2u);
     EXPECT_EQ(fills[0].colour, QColor(Qt::yellow));
@@ -120,7 +120,7 @@ TEST(Rendering, ImageKeepsItsNaturalSizeClippedToTheElementUnlessStretched)
         image.setPicture(chart);
         image.Stretch = stretch;
         FakePrinter printer;
-        setup.report.CreateReport(printer);
+        setup.report.generate(printer);
         const RecordingCanvas& page = printer.page(1);
         ASSERT_EQ(page.images.size(), 1u);
         const PageRect element { device(100), device(100), device(1100), device(900) };
@@ -145,7 +145,7 @@ TEST(Rendering, FrameEdgesAreFilledInTheFrameColour)
     label.Frame.Color = Qt::red;
     label.setCaption("umrahmt");
     FakePrinter printer;
-    setup.report.CreateReport(printer);
+    setup.report.generate(printer);
     int redEdges = 0;
     for (const auto& fill : printer.page(1).fills)
         redEdges += fill.colour == QColor(Qt::red);

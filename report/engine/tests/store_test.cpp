@@ -118,6 +118,22 @@ TEST(PageStore, GeneratedPagesLandInThePageStoreWithTheirTexts)
     }
 }
 
+// The page printer adapter of a run lives only as long as the run: the
+// report must not hand it out afterwards, whichever way the run ended.
+TEST(PageStore, TheReportHandsOutNoPrinterAfterARunEvenAFailedOne)
+{
+    StoredPlan plan(3);
+    TBVPrinter printer;
+    const ReportPrinter* during = nullptr;
+    plan.report.OnStartPage = [&](TBVReport& report) { during = report.printer(); };
+    plan.report.generate(printer);
+    EXPECT_NE(during, nullptr);
+    EXPECT_EQ(plan.report.printer(), nullptr);
+    EXPECT_THROW(plan.report.generate(printer), EBVError);
+    EXPECT_EQ(plan.report.printer(), nullptr);
+    EXPECT_EQ(plan.report.activeRun(), nullptr);
+}
+
 TEST(PageStore, ASecondRunIntoTheSamePrinterIsRefused)
 {
     StoredPlan plan(3);

@@ -153,9 +153,13 @@ TEST(ReportPreview, WindowClosedBeforeThePagesBeginCancelsTheRun)
     ReportPreview preview(plan.report);
     TBVStandardPreview* shown = nullptr;
     preview.setWindowCreated([&](TBVStandardPreview& window) { shown = &window; });
-    plan.report.BeforePrint = [&](TBVReport&, bool&) { shown->close(); };
+    bool cancelled = false;
+    plan.report.BeforePrint = [&](TBVReport& report, bool&) {
+        shown->close();
+        cancelled = report.activeRun()->cancelRequested();
+    };
     preview.Preview();
-    EXPECT_TRUE(plan.report.CancelRequested());
+    EXPECT_TRUE(cancelled);
     EXPECT_EQ(preview.printer(), nullptr);
 }
 

@@ -78,6 +78,20 @@ INSTANTIATE_TEST_SUITE_P(TBVPrinter, LoadingABadFile,
                 return b;
             },
             BVErrorText::Truncated },
+        BadFile { "HeaderUndercountsThePages",
+            [] {
+                QByteArray b = sampleFile(3, false);
+                put(b, 8, 1);
+                return b;
+            },
+            BVErrorText::PageCountMismatch },
+        BadFile { "ZeroPagesOverRecords",
+            [] {
+                QByteArray b = sampleFile(2, true);
+                put(b, 8, 0);
+                return b;
+            },
+            BVErrorText::PageCountMismatch },
         BadFile { "NextOffsetBackwards",
             [] {
                 QByteArray b = sampleFile(3, false);

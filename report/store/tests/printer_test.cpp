@@ -216,6 +216,24 @@ TEST(TBVPrinter, PreviewReadsFinishedPagesWhileTheJobRuns)
     EXPECT_EQ(printer.Canvas(), nullptr);
 }
 
+// A handler of the last page announcement (a "Save" click it lets through)
+// copies the stream at once: the header must already name every page.
+TEST(TBVPrinter, SaveOnTheLastPageAnnouncementReloadsEveryPage)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sofort.bvp");
+    TBVPrinter printer;
+    QObject::connect(&printer, &TBVPrinter::pageAvailable, [&](int) {
+        if (printer.Status() == TBVPrinterStatus::Finished)
+            printer.Save(path);
+    });
+    makeSampleJob(printer, 3);
+    EXPECT_EQ(int32At(readAll(path), 8), 3);
+    TBVPrinter reloaded;
+    reloaded.Load(path);
+    EXPECT_EQ(reloaded.PageCount(), 3);
+}
+
 TEST(TBVPrinter, SaveBeforeTheJobEndsWritesNothing)
 {
     QTemporaryDir dir;
