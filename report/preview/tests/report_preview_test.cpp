@@ -1,15 +1,21 @@
+#include "export/document_writer.h"
+#include "export/export_file.h"
 #include "export/filter.h"
 #include "report/engine/label.h"
 #include "report/engine/memo.h"
 #include "report/engine/report.h"
 #include "report/preview/preview.h"
+#include "report/preview/progress_form.h"
 #include "report/preview/report_preview.h"
 #include "report/preview/standard_preview.h"
 #include "report/store/printer.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -116,6 +122,54 @@ TEST(ReportPreview, ExportFromTheWindowGeneratesAgainWithoutTouchingThePagesOnSh
     EXPECT_EQ(filter.pages, pagesBefore);
     EXPECT_EQ(pagesAfter, pagesBefore);
     EXPECT_TRUE(filter.texts.contains("Zeile 300"));
+}
+
+// Presses "Cancel" in the progress window when the second page begins, and
+// writes its file at the end as a format would.
+class CancellingFilter : public TBVExportFilter {
+public:
+    using TBVExportFilter::TBVExportFilter;
+    void BeginPage() override
+    {
+        if (++pages != 2)
+            return;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* form = qobject_cast<TBVProgressForm*>(widget); form && form->isVisible()) {
+                caption = form->windowTitle();
+                form->cancelButton()->click();
+            }
+        }
+    }
+    void EndExport() override
+    {
+        TDocumentWriter(TDocumentEncoding::Ascii).write({ QStringLiteral("half a report") }, OutputFileName());
+        TBVExportFilter::EndExport();
+    }
+    int pages = 0;
+    QString caption;
+};
+
+TEST(ReportPreview, CancelInTheProgressWindowLeavesNoFile)
+{
+    MemoReport plan(300);
+    ReportPreview preview(plan.report);
+    QTemporaryDir dir;
+    bool written = true;
+    QString caption;
+    onceGenerated(preview, plan.report, [&](TBVStandardPreview& window) {
+        written = exportToFile(TBVExportFilterClass::of<CancellingFilter>("CancellingFilter"), dir.filePath("plan.txt"),
+            [&](TBVExportFilter& filter) {
+                const bool completed = preview.ExportToFilter(filter);
+                caption = static_cast<CancellingFilter&>(filter).caption;
+                return completed;
+            });
+        window.close();
+    });
+    preview.Preview();
+
+    EXPECT_EQ(caption, "Exporting Progress");
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST(ReportPreview, RefusedRunStillEndsInTheWindowAndReturnsOnClose)
