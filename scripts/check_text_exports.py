@@ -6,6 +6,7 @@ blocks carry every printed line with its page pixel position.
 
   check_text_exports.py html HTM DOM          texts readable, pictures loaded
   check_text_exports.py csv CSV TEXT...       the texts stand in one row, in order
+  check_text_exports.py cells CSV HTM         the cells hold the report's texts
   check_text_exports.py rtf HTM TXT           every line, in page order
   check_text_exports.py pages HTM             the number of pages of the report
 
@@ -47,19 +48,6 @@ def text_blocks(htm):
     return blocks
 
 
-def visual_lines(htm):
-    """The texts grouped into lines from top to bottom (tops within a pixel
-    form one line), each line as a sorted list of its texts."""
-    lines = []
-    last_top = None
-    for top, _, text in sorted(text_blocks(htm)):
-        if last_top is None or top - last_top > 1:
-            lines.append([])
-        lines[-1].append(text)
-        last_top = top
-    return [sorted(line) for line in lines]
-
-
 def check_html(htm, dom_file):
     with open(dom_file, encoding="utf-8") as f:
         dom = f.read()
@@ -88,17 +76,57 @@ def check_csv(csv_file, texts):
     fail(f"{csv_file}: no row holds {texts}")
 
 
+def number_of(text):
+    """The value of a text in the program's number format (thousands points,
+    decimal comma) or in the C notation a CSV file may use; None otherwise."""
+    for plain in (text.replace(".", "").replace(",", "."), text):
+        try:
+            return float(plain)
+        except ValueError:
+            pass
+    return None
+
+
+def check_cells(csv_file, htm):
+    with open(csv_file, encoding="utf-8", newline="") as f:
+        cells = {normal(cell) for row in csv.reader(f) for cell in row if normal(cell)}
+    texts = {text for _, _, text in text_blocks(htm)}
+    numbers = {number_of(text) for text in texts} - {None}
+    strays = [cell for cell in cells if cell not in texts and number_of(cell) not in numbers]
+    if strays:
+        fail(f"{csv_file}: cells that the report does not print: {strays[:5]}")
+    missing = [text for text in texts if text not in cells and number_of(text) is None]
+    if missing:
+        fail(f"{csv_file}: texts of the report in no cell: {missing[:5]}")
+    print(f"cells ok: {len(cells)} distinct cells, every text of the report")
+
+
 def check_rtf_text(htm, txt):
+    """Every text of the report stands in the text file once, and its lines
+    follow the report from top to bottom: each text is matched with the
+    highest unmatched block of the same text, the texts of one line lie
+    within a point of each other and no line lies above the one before."""
     with open(txt, encoding="utf-8-sig") as f:
-        written = [sorted(normal(t) for t in line.split("\t") if normal(t)) for line in f]
+        written = [[normal(t) for t in line.split("\t") if normal(t)] for line in f]
     written = [line for line in written if line]
-    expected = visual_lines(htm)
-    for number, (want, got) in enumerate(zip(expected, written), 1):
-        if want != got:
-            fail(f"{txt}: line {number} is {got}, the report has {want}")
-    if len(expected) != len(written):
-        fail(f"{txt}: {len(written)} lines, the report has {len(expected)}")
-    print(f"rtf ok: {len(written)} lines in page order")
+    unmatched = sorted(text_blocks(htm))
+    last_top = None
+    for number, line in enumerate(written, 1):
+        tops = []
+        for text in line:
+            block = next((b for b in unmatched if b[2] == text), None)
+            if block is None:
+                fail(f"{txt}: line {number} holds \"{text}\", which the report does not print (again)")
+            unmatched.remove(block)
+            tops.append(block[0])
+        if max(tops) - min(tops) > 2:
+            fail(f"{txt}: line {number} joins texts of different lines: {line}")
+        if last_top is not None and min(tops) < last_top - 2:
+            fail(f"{txt}: line {number} {line} stands above the line before it in the report")
+        last_top = max(tops)
+    if unmatched:
+        fail(f"{txt}: texts of the report missing: {[b[2] for b in unmatched][:5]}")
+    print(f"rtf ok: {len(written)} lines, every text in page order")
 
 
 def page_count(htm):
@@ -110,6 +138,8 @@ def main(argv):
         check_html(argv[1], argv[2])
     elif len(argv) >= 3 and argv[0] == "csv":
         check_csv(argv[1], argv[2:])
+    elif len(argv) == 3 and argv[0] == "cells":
+        check_cells(argv[1], argv[2])
     elif len(argv) == 3 and argv[0] == "rtf":
         check_rtf_text(argv[1], argv[2])
     elif len(argv) == 2 and argv[0] == "pages":
