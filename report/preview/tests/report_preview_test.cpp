@@ -1,6 +1,9 @@
 #include "export/document_writer.h"
 #include "export/export_file.h"
 #include "export/filter.h"
+#include "export/html/html_document_filter.h"
+#include "export/rtf/rtf_export_filter.h"
+#include "export/xls/xls_filter.h"
 #include "report/engine/label.h"
 #include "report/engine/memo.h"
 #include "report/engine/report.h"
@@ -170,6 +173,39 @@ TEST(ReportPreview, CancelInTheProgressWindowLeavesNoFile)
     EXPECT_EQ(caption, "Exporting Progress");
     EXPECT_FALSE(written);
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+// Saving from the window in the three text formats: each file is written
+// complete under the chosen name, with the last memo line of the last page.
+TEST(ReportPreview, SavesAsSpreadsheetHtmlAndRtf)
+{
+    MemoReport plan(300);
+    ReportPreview preview(plan.report);
+    QTemporaryDir dir;
+    const std::vector<std::pair<TBVExportFilterClass, QString>> formats {
+        { TBVExportFilterClass::of<TBVXLSFilter>("TBVXLSFilter"), "plan.xls" },
+        { TBVExportFilterClass::of<TBVGHTMLDocumentFilter>("TBVGHTMLDocumentFilter"), "plan.htm" },
+        { TBVExportFilterClass::of<TBVRTFExportFilter>("TBVRTFExportFilter"), "plan.rtf" },
+    };
+    QStringList written;
+    onceGenerated(preview, plan.report, [&](TBVStandardPreview& window) {
+        for (const auto& [filterClass, name] : formats) {
+            if (exportToFile(filterClass, dir.filePath(name),
+                    [&](TBVExportFilter& filter) { return preview.ExportToFilter(filter); }))
+                written << name;
+        }
+        window.close();
+    });
+    preview.Preview();
+
+    EXPECT_EQ(written, QStringList({ "plan.xls", "plan.htm", "plan.rtf" }));
+    for (const auto& [name, lastLine] : std::vector<std::pair<QString, QByteArray>> {
+             { "plan.xls", "Zeile 300" }, { "plan.htm", "Zeile&nbsp;300" }, { "plan.rtf", " Zeile 300{" } }) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        EXPECT_TRUE(file.readAll().contains(lastLine)) << name.toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }
 
 TEST(ReportPreview, RefusedRunStillEndsInTheWindowAndReturnsOnClose)
