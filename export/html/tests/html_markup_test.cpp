@@ -2,7 +2,6 @@
 #include "export/html/picture_file.h"
 
 #include <QStringList>
-#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -45,48 +44,12 @@ TEST(HtmlMarkup, ColourTextIsLowerCaseHexOfRedGreenBlue)
     EXPECT_EQ(HtmlMarkup::colourText(QColor(1, 2, 171)), "#0102ab");
 }
 
-TEST(HtmlMarkup, SecondA4PageLies1123PixelsLower)
-{
-    EXPECT_EQ(HtmlMarkup::pageOffset(0, 2970), 0);
-    EXPECT_EQ(std::lround(static_cast<double>(HtmlMarkup::pageOffset(1, 2970))), 1123);
-    EXPECT_EQ(std::lround(static_cast<double>(HtmlMarkup::pageOffset(2, 2970))), 2245);
-}
-
-TEST(HtmlMarkup, HeadLinesEndInCrLf)
-{
-    EXPECT_EQ(HtmlMarkup::headLines("/tmp/plan.htm", Qt::white),
-        QStringList({ "<html>\r\n", "<head>\r\n", " <title>/tmp/plan.htm</title>\r\n", "</head>\r\n",
-            "<body  bgcolor=\"#ffffff\" >\r\n" }));
-    EXPECT_EQ(HtmlMarkup::closingLines(), QStringList({ "</body>\r\n", "</html>\r\n" }));
-}
-
-TEST(HtmlMarkup, BlackLabelOpensWithPositionFontAndSizeOnly)
-{
-    const QStringList block = HtmlMarkup::textBlock(20, 1133, { " Arial ", 10, false, false, Qt::black }, "A & B");
-    EXPECT_EQ(block,
-        QStringList({ "<div style=\"position:absolute;top:1133px;left:20px;font-family:Arial;font-size:10pt;\">\r\n",
-            "A&nbsp;&amp;&nbsp;B\r\n", "</DIV>\r\n" }));
-}
-
 TEST(HtmlMarkup, StyleWeightAndColourFollowTheSize)
 {
     const QStringList block = HtmlMarkup::textBlock(1, 2, { "Arial", 14, true, true, QColor(255, 0, 0) }, "x");
     EXPECT_EQ(block.first(),
         "<div style=\"position:absolute;top:2px;left:1px;font-family:Arial;font-size:14pt;"
         "font-style:italic;font-weight:bold;color:#ff0000;\">\r\n");
-}
-
-TEST(HtmlMarkup, GraphicBlocks)
-{
-    EXPECT_EQ(HtmlMarkup::filledBlock(38, 1161, 819, 719, Qt::white),
-        "<DIV style=\"position:absolute;left:38px;top:1161px;height:819px;width:719px; background-color: "
-        "#ffffff\"></div>\r\n");
-    EXPECT_EQ(HtmlMarkup::ruleBlock(38, 92, 719, 1, Qt::black),
-        "<DIV style=\"position:absolute;left:38px;top:92px;height:1px;\"><hr width=\"719\" size=\"1\" "
-        "color=\"#000000\"></div>\r\n");
-    EXPECT_EQ(HtmlMarkup::imageBlock(76, 400, "plan_BVImage1.jpg", 601, 402),
-        "<DIV style=\"position:absolute;left:76px;top:400px;\"><img src=\"plan_BVImage1.jpg\" width=601 "
-        "height=402></div>\r\n");
 }
 
 struct PictureCase {

@@ -85,12 +85,6 @@ TEST_F(RtfExportFilter, TextsInTheAnsiCodePageAndUnicodeWordsForTheRest)
     EXPECT_TRUE(lines[4].contains(" j\xE4hrlich \\{12,50 \x80\\} \\u937?{"));
 }
 
-TEST_F(RtfExportFilter, RedTextCarriesColourNine)
-{
-    const QList<QByteArray> lines = exportPages({ { { 200, 300, "rot" } } }, fontOf("Arial", QColor(255, 0, 0)));
-    EXPECT_TRUE(lines[4].contains("\\fs20\\cf9  rot"));
-}
-
 TEST_F(RtfExportFilter, TextsOffThePaperAreDropped)
 {
     const QList<QByteArray> lines = exportPages({ { { 200, -50, "oben" }, { 200, 2990, "unten" } } });

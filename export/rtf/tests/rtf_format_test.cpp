@@ -27,16 +27,6 @@ Rtf::Item item(long double x, long double y, const QString& text, Rtf::Alignment
     return result;
 }
 
-TEST(RtfFormat, A4HeadWithTenMillimetreMargins)
-{
-    EXPECT_EQ(Rtf::headLine(a4WithTenMillimetreMargins(), "{\\fonttbl}"),
-        "{\\rtf1\\ansi\\deff0\\deftab720\\paperh16838\\paperw11906\\psz9\\margl567\\margr567\\margt567\\margb567"
-        "{\\fonttbl}");
-    Rtf::PageGeometry landscape = a4WithTenMillimetreMargins();
-    landscape.landscape = true;
-    EXPECT_TRUE(Rtf::headLine(landscape, "").endsWith("\\margb567\\landscape"));
-}
-
 struct EscapeCase {
     const char* text;
     const char* escaped;
@@ -124,11 +114,6 @@ TEST(RtfFormat, RedTextCarriesColourNineBlackNone)
     lines[85] = { red, item(900, 300, "schwarz") };
     EXPECT_EQ(Rtf::pageParagraphs(lines, a4WithTenMillimetreMargins()).at(1),
         "{\\plain\\tab\\plain\\fs20\\cf9  rot\\tab\\plain\\fs20 schwarz{\\fs1\\par}}");
-}
-
-TEST(RtfFormat, PageWithoutTextsWritesNothing)
-{
-    EXPECT_TRUE(Rtf::pageParagraphs(Rtf::PageLines(842), a4WithTenMillimetreMargins()).isEmpty());
 }
 
 } // namespace

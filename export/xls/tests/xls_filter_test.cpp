@@ -1,6 +1,5 @@
 #include "export/tests/a4_export_context.h"
 #include "export/xls/xls_filter.h"
-#include "export/xls/xls_records.h"
 
 #include <QtEndian>
 #include <cstring>
@@ -77,7 +76,8 @@ protected:
 TEST_F(XlsFilter, ReportWithoutTextIsTheFrameOf28Bytes)
 {
     const QByteArray bytes = exportPages({ {} });
-    EXPECT_EQ(bytes, XlsRecords::beginningOfFile() + XlsRecords::dimensions() + XlsRecords::endOfFile());
+    EXPECT_EQ(bytes.size(), 28);
+    EXPECT_TRUE(bytes.endsWith(QByteArray("\x0A\x00\x00\x00", 4)));
     EXPECT_EQ(context.constants.value("___XLGlobRow").toInt(), 0);
     EXPECT_TRUE(context.captions.isEmpty());
 }

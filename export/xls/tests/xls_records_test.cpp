@@ -35,14 +35,6 @@ TEST(XlsRecords, TextCellCountsItsBytes)
         bytes({ 0x04, 0x00, 0x0C, 0x00, 0x02, 0x01, 0x03, 0x00, 0x00, 0x00, 0x00, 0x04, 'J', 'a', 'h', 'r' }));
 }
 
-TEST(XlsRecords, TextOf300BytesIsCutTo255WithRecordLength263)
-{
-    const QByteArray cell = XlsRecords::textCell(0, 0, QByteArray(300, 'x'));
-    EXPECT_EQ(cell.size(), 4 + 263);
-    EXPECT_EQ(static_cast<unsigned char>(cell.at(2)) | (static_cast<unsigned char>(cell.at(3)) << 8), 263);
-    EXPECT_EQ(static_cast<unsigned char>(cell.at(11)), 255);
-}
-
 struct NumberCase {
     const char* text;
     std::optional<double> value;
@@ -61,13 +53,11 @@ TEST_P(CellNumber, ReadsTheProgramsNumberFormatWithoutThousandsPoints)
 
 INSTANTIATE_TEST_SUITE_P(Texts, CellNumber,
     testing::Values(NumberCase { "1.234,56", 1234.56 }, NumberCase { "10,00 %", std::nullopt },
-        NumberCase { "12,50 €", std::nullopt }, NumberCase { "41134,80 €", std::nullopt },
+        NumberCase { "12,50 €", std::nullopt },
         // A date loses its points and reads as one whole number.
-        NumberCase { "09.12.2026", 9122026.0 }, NumberCase { "1.000.000", 1e6 }, NumberCase { " -5 ", -5.0 },
-        NumberCase { "+3", 3.0 }, NumberCase { "1,5E3", 1500.0 }, NumberCase { "2e-2", 0.02 }, NumberCase { "5,", 5.0 },
+        NumberCase { "09.12.2026", 9122026.0 }, NumberCase { " -5 ", -5.0 }, NumberCase { "1,5E3", 1500.0 },
         NumberCase { ",5", 0.5 }, NumberCase { ",", std::nullopt }, NumberCase { "1e", std::nullopt },
-        NumberCase { "1,2,3", std::nullopt }, NumberCase { "", std::nullopt }, NumberCase { "...", std::nullopt },
-        NumberCase { "Jahr", std::nullopt }, NumberCase { "1 000", std::nullopt },
+        NumberCase { "1,2,3", std::nullopt }, NumberCase { "...", std::nullopt },
         NumberCase { "1e999", std::nullopt }));
 
 } // namespace
