@@ -5,8 +5,14 @@
 #include <QDir>
 #include <QList>
 #include <QStringEncoder>
+#include <algorithm>
 
 namespace {
+
+bool isAscii(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar character) { return character.unicode() < 0x80; });
+}
 
 QByteArray toAscii(const QString& text)
 {
@@ -75,6 +81,9 @@ QByteArray TDocumentWriter::byteOrderMark() const
 QByteArray TDocumentWriter::encodeLine(const QString& line) const
 {
     const QString text = line + QStringLiteral("\r\n");
+    // Most lines of a document are plain ASCII, which every 8-bit encoding keeps as it is.
+    if ((m_encoding == TDocumentEncoding::Ascii || m_encoding == TDocumentEncoding::Ansi) && isAscii(text))
+        return text.toLatin1();
     switch (m_encoding) {
     case TDocumentEncoding::Ascii:
         return toAscii(text);

@@ -1,5 +1,6 @@
 #include "export/pdf/lzw.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -41,32 +42,49 @@ private:
     int m_count = 0;
 };
 
-// The string table as a map from (prefix code, next byte) to code; the keys
-// set since the last clear are remembered so that a clear touches only them.
+// The string table as a map from (prefix code, next byte) to code: an
+// open-addressing hash table twice the size of the largest table, with the
+// key and the code packed into one 32-bit slot (0 is empty: no code is 0),
+// small enough to stay in the fastest cache. Every lookup depends on the one
+// before it, so the table's latency is the encoder's speed.
 class StringTable {
 public:
     StringTable()
-        : m_codes(4096 * 256, 0)
+        : m_slots(slotCount, 0)
     {
     }
-    int find(int prefix, uint8_t byte) const { return m_codes[key(prefix, byte)]; }
+    int find(int prefix, uint8_t byte) const
+    {
+        const uint32_t key = keyOf(prefix, byte);
+        for (size_t slot = slotOf(key);; slot = (slot + 1) & (slotCount - 1)) {
+            const uint32_t entry = m_slots[slot];
+            if (entry == 0)
+                return 0;
+            if (entry >> codeBits == key)
+                return static_cast<int>(entry & codeMask);
+        }
+    }
     void add(int prefix, uint8_t byte, int code)
     {
-        const size_t slot = key(prefix, byte);
-        m_codes[slot] = static_cast<uint16_t>(code);
-        m_used.push_back(slot);
+        const uint32_t key = keyOf(prefix, byte);
+        size_t slot = slotOf(key);
+        while (m_slots[slot] != 0)
+            slot = (slot + 1) & (slotCount - 1);
+        m_slots[slot] = (key << codeBits) | static_cast<uint32_t>(code);
     }
-    void clear()
-    {
-        for (const size_t slot : m_used)
-            m_codes[slot] = 0;
-        m_used.clear();
-    }
+    void clear() { std::fill(m_slots.begin(), m_slots.end(), 0u); }
 
 private:
-    static size_t key(int prefix, uint8_t byte) { return static_cast<size_t>(prefix) * 256 + byte; }
-    std::vector<uint16_t> m_codes; // 0: no entry (0 is never a code for a string of two or more bytes)
-    std::vector<size_t> m_used;
+    static constexpr size_t slotCount = 8192;
+    static constexpr int codeBits = 12;
+    static constexpr uint32_t codeMask = (1u << codeBits) - 1;
+    // A prefix code of 12 bits and a byte: 20 bits, leaving 12 for the code.
+    static uint32_t keyOf(int prefix, uint8_t byte) { return (static_cast<uint32_t>(prefix) << 8) | byte; }
+    // The byte shifted over the prefix code, as compress(1) hashes: cheap, and
+    // the bytes that follow one prefix spread over the table.
+    static size_t slotOf(uint32_t key) { return ((key & 0xFF) << 5 ^ key >> 8) & (slotCount - 1); }
+
+    std::vector<uint32_t> m_slots;
 };
 
 class Encoder {
@@ -96,9 +114,10 @@ public:
 
     void encode(const QByteArray& data)
     {
-        int prefix = static_cast<uint8_t>(data.at(0));
+        const auto* bytes = reinterpret_cast<const uint8_t*>(data.constData());
+        int prefix = bytes[0];
         for (qsizetype i = 1; i < data.size(); ++i) {
-            const auto byte = static_cast<uint8_t>(data.at(i));
+            const uint8_t byte = bytes[i];
             const int found = m_table.find(prefix, byte);
             if (found != 0) {
                 prefix = found;
@@ -133,7 +152,8 @@ private:
 QByteArray lzwEncode(const QByteArray& data)
 {
     QByteArray out;
-    out.reserve(data.size() / 2 + 16);
+    // Pictures of reports compress well; a large guess would only cost fresh memory pages.
+    out.reserve(data.size() / 16 + 16);
     Encoder encoder(out);
     if (!data.isEmpty())
         encoder.encode(data);

@@ -29,16 +29,19 @@ public:
         for (const QString& line : lines)
             add(line);
     }
+    // A line already encoded (a content stream, whose length goes before it).
+    void add(const QString& line, const QByteArray& encoded)
+    {
+        m_document << line;
+        m_bytes += encoded;
+    }
     void beginObject(int number)
     {
         m_offsets[number] = m_bytes.size();
         add(QString::asprintf("%d 0 obj", number));
     }
-    // The encoded length of a text that will stand on its own before a line end.
-    qsizetype encodedLength(const QString& text) const
-    {
-        return m_writer.encodeLine(text).size() - m_writer.encodeLine(QString()).size();
-    }
+    QByteArray encodeLine(const QString& line) const { return m_writer.encodeLine(line); }
+    qsizetype lineEndLength() const { return m_writer.encodeLine(QString()).size(); }
     qsizetype size() const { return m_bytes.size(); }
     const std::map<int, qsizetype>& offsets() const { return m_offsets; }
     QByteArray bytes() const { return m_bytes; }
@@ -110,9 +113,13 @@ void addPage(Assembler& out, const TPDFPage& page, int pageObject)
     out.add({ "<<", "/Type /Page", "/Parent 3 0 R", QString::asprintf("/Contents %d 0 R", pageObject + 1),
         mediaBox(page), ">>", "endobj" });
     const QString content = pageContent(page);
+    const QByteArray encoded = out.encodeLine(content);
+    // The length counts the content up to the line end after "ET", not the line end before "endstream".
+    const qsizetype length = encoded.size() - out.lineEndLength();
     out.beginObject(pageObject + 1);
-    out.add({ QString::asprintf("<< /Length %lld >>", static_cast<long long>(out.encodedLength(content))), "stream",
-        content, "endstream", "endobj" });
+    out.add({ QString::asprintf("<< /Length %lld >>", static_cast<long long>(length)), "stream" });
+    out.add(content, encoded);
+    out.add({ "endstream", "endobj" });
 }
 
 void addInfoAndProcSet(Assembler& out, const TPDFDocumentInfo& info, const Numbering& numbering)

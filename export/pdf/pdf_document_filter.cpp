@@ -7,8 +7,8 @@
 
 #include <QDateTime>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
-#include <QPainter>
 #include <cmath>
 
 namespace {
@@ -26,34 +26,46 @@ int screenTextWidth(const QFont& font, const QString& text)
         image.setDotsPerMeterY(qRound(96 * inchesPerMetre));
         return image;
     }();
-    return qRound(QFontMetricsF(font, &screen).horizontalAdvance(text));
+    // A report uses few fonts; their metrics are made once.
+    static QHash<QString, QFontMetricsF> metrics;
+    auto found = metrics.find(font.key());
+    if (found == metrics.end())
+        found = metrics.insert(font.key(), QFontMetricsF(font, &screen));
+    return qRound(found->horizontalAdvance(text));
 }
 
-// The picture of an image control at the control's size: stretched over it,
-// or at its own size in the top-left corner on white.
-QImage controlBitmap(const TBVExportGraphic& control)
+// The picture of an image control at the control's size as red, green and
+// blue bytes per pixel, rows top to bottom without padding: stretched over
+// the control (nearest pixel, as an unsmoothed stretch draws it), or at its
+// own size in the top-left corner; transparent parts and the rest are white.
+QByteArray controlPixels(const TBVExportGraphic& control)
 {
-    QImage bitmap(control.widthPx, control.heightPx, QImage::Format_RGB888);
-    bitmap.fill(Qt::white);
+    const int width = control.widthPx;
+    const int height = control.heightPx;
+    QByteArray rgb(static_cast<qsizetype>(width) * height * 3, '\xFF');
     if (control.picture.isNull())
-        return bitmap;
-    QPainter painter(&bitmap);
-    if (control.stretch)
-        painter.drawImage(QRect(0, 0, control.widthPx, control.heightPx), control.picture);
-    else
-        painter.drawImage(QPoint(0, 0), control.picture);
-    return bitmap;
-}
-
-// Red, green and blue of every pixel, rows top to bottom, without padding.
-QByteArray rgbBytes(const QImage& bitmap)
-{
-    const qsizetype rowBytes = static_cast<qsizetype>(bitmap.width()) * 3;
-    QByteArray bytes;
-    bytes.reserve(rowBytes * bitmap.height());
-    for (int y = 0; y < bitmap.height(); ++y)
-        bytes.append(reinterpret_cast<const char*>(bitmap.constScanLine(y)), rowBytes);
-    return bytes;
+        return rgb;
+    const QImage picture = control.picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    auto* out = reinterpret_cast<uint8_t*>(rgb.data());
+    for (int y = 0; y < height; ++y) {
+        const int sourceY = control.stretch ? static_cast<int>(static_cast<qint64>(y) * picture.height() / height) : y;
+        if (sourceY >= picture.height())
+            break;
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(sourceY));
+        uint8_t* pixel = out + static_cast<qsizetype>(y) * width * 3;
+        for (int x = 0; x < width; ++x, pixel += 3) {
+            const int sourceX
+                = control.stretch ? static_cast<int>(static_cast<qint64>(x) * picture.width() / width) : x;
+            if (sourceX >= picture.width())
+                break;
+            const QRgb colour = row[sourceX];
+            const int background = 255 - qAlpha(colour);
+            pixel[0] = static_cast<uint8_t>(qRed(colour) + background);
+            pixel[1] = static_cast<uint8_t>(qGreen(colour) + background);
+            pixel[2] = static_cast<uint8_t>(qBlue(colour) + background);
+        }
+    }
+    return rgb;
 }
 
 long double pointsOfNative(int native) { return native * 0.1L * 72.0L / 25.4L; }
@@ -217,19 +229,19 @@ void TBVPDFDocumentFilter::addImage(const TBVPagePoint& topLeft, const TBVExport
 {
     if (control.widthPx <= 0 || control.heightPx <= 0)
         return;
-    const QImage bitmap = controlBitmap(control);
     TPDFItemRec item;
     item.ItemType = TPDFItemType::Image;
-    item.ImageWidth = bitmap.width();
-    item.ImageHeight = bitmap.height();
-    item.ImageData = ascii85Encode(lzwEncode(rgbBytes(bitmap)));
+    item.ImageWidth = control.widthPx;
+    item.ImageHeight = control.heightPx;
+    item.ImageData = ascii85Encode(lzwEncode(controlPixels(control)));
     item.FilterName = QStringLiteral("/ASCII85Decode /LZWDecode");
     item.X = topLeft.xPx * m_pointsPerPixelX;
     item.Y = (topLeft.yPx + control.heightPx) * m_pointsPerPixelY;
-    item.Width = bitmap.width() * m_pointsPerPixelX;
-    item.Height = bitmap.height() * m_pointsPerPixelX;
-    item.ScaleX = static_cast<long double>(control.widthPx) / bitmap.width();
-    item.ScaleY = static_cast<long double>(control.heightPx) / bitmap.height();
+    item.Width = item.ImageWidth * m_pointsPerPixelX;
+    item.Height = item.ImageHeight * m_pointsPerPixelX;
+    // The bitmap is made at the control's size.
+    item.ScaleX = 1;
+    item.ScaleY = 1;
     currentPage().graphicsLines << pdfImageLines(item, currentPage().heightPt);
 }
 
@@ -240,7 +252,7 @@ void TBVPDFDocumentFilter::EndExport()
     // Every font is measured before anything is written, so a font error leaves no file.
     std::vector<TPDFFontResource> fonts;
     for (const TPDFFontKey& key : m_fonts)
-        fonts.push_back({ key, measureFont(key) });
+        fonts.push_back({ key, measuredFont(key) });
     Info.CreationDate = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
     const TDocumentWriter writer(pdfDocumentEncoding(ExportSettings::PDFTextEncoding));
     Document().clear();

@@ -6,6 +6,7 @@
 #include "export/pdf/pdf_items.h"
 
 #include <QFont>
+#include <QHash>
 #include <QRawFont>
 #include <QVector>
 #include <algorithm>
@@ -106,6 +107,17 @@ TTFontrec measureFont(const TPDFFontKey& key)
     for (int i = 0; i < 4; ++i)
         metrics.FontBBox[static_cast<size_t>(i)] = signed16(head, headBoundingBox + 2 * i);
     metrics.Encoding = fontEncoding(CodePage::ofCharSet(key.charSet));
+    return metrics;
+}
+
+TTFontrec measuredFont(const TPDFFontKey& key)
+{
+    static QHash<QString, TTFontrec> measured;
+    const auto found = measured.constFind(key.key());
+    if (found != measured.constEnd())
+        return *found;
+    const TTFontrec metrics = measureFont(key);
+    measured.insert(key.key(), metrics);
     return metrics;
 }
 

@@ -36,6 +36,10 @@ struct TTFontrec {
 // data for it, and the widths message when it gives no advance widths.
 TTFontrec measureFont(const TPDFFontKey& key);
 
+// measureFont, once per font in the process: the installed fonts do not
+// change while the program runs, and every export uses the same few.
+TTFontrec measuredFont(const TPDFFontKey& key);
+
 // The /Flags value for the high byte of the OS/2 family class.
 int fontFlagsOfFamilyClass(int familyClass);
 

@@ -247,6 +247,31 @@ TEST(PdfDocument, AnEmptyReportIsOneEmptyPage)
     EXPECT_TRUE(pdf.contains("/Font << \r\n  >>\r\n/ProcSet 7 0 R\r\n"));
 }
 
+// The pixels of the first inline image of page 1, read back through both filters.
+QByteArray imagePixels(const QString& content)
+{
+    const int start = content.indexOf("ID\r\n") + 4;
+    return lzwDecode(ascii85Decode(content.mid(start, content.indexOf("~>") - start).toLatin1()));
+}
+
+TEST(PdfDocument, AnUnstretchedPictureSitsTopLeftOnWhite)
+{
+    QImage picture(2, 3, QImage::Format_ARGB32);
+    picture.fill(QColor(200, 30, 40));
+    picture.setPixelColor(1, 0, QColor(0, 0, 0, 0));
+    TBVExportGraphic image;
+    image.kind = TBVExportGraphic::Kind::Image;
+    image.widthPx = 3;
+    image.heightPx = 2;
+    image.picture = picture;
+    PdfRun run;
+    run.page([&image](auto& filter) { filter.ExportGraphic({ 100, 200 }, image); });
+    const QByteArray red("\xC8\x1E\x28");
+    const QByteArray white(3, '\xFF');
+    EXPECT_EQ(imagePixels(contentOf(run.finish(), 4)).toHex().toStdString(),
+        (red + white + white + red + red + white).toHex().toStdString());
+}
+
 TEST(PdfDocument, AnImageIsItsPixelsCompressedAndEncoded)
 {
     QImage picture(4, 2, QImage::Format_RGB32);
