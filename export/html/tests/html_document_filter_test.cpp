@@ -40,7 +40,6 @@ protected:
     {
         TBVGHTMLDocumentFilter filter(fileName);
         filter.setOwner(&context);
-        filter.setOutputFileName(fileName);
         filter.BeginExport(2100, 2970, arial().font);
         for (const auto& page : pages) {
             filter.EndPage();

@@ -26,7 +26,6 @@ protected:
         const QString name = dir.filePath("plan.rtf");
         TBVRTFExportFilter filter(name);
         filter.setOwner(&context);
-        filter.setOutputFileName(name);
         filter.BeginExport(2100, 2970, font.font);
         for (const Page& page : pages) {
             filter.EndPage();
@@ -95,7 +94,6 @@ TEST_F(RtfExportFilter, FileThatCannotBeCreatedStopsTheExport)
 {
     TBVRTFExportFilter filter(dir.filePath("missing/plan.rtf"));
     filter.setOwner(&context);
-    filter.setOutputFileName(dir.filePath("missing/plan.rtf"));
     EXPECT_THROW(filter.BeginExport(2100, 2970, QFont("Arial")), EExportError);
 }
 
