@@ -1,13 +1,16 @@
 #include "export/document_writer.h"
 #include "export/export_file.h"
 #include "export/filter.h"
+#include "export/filter_library.h"
 #include "export/html/html_document_filter.h"
+#include "export/pdf/pdf_document_filter.h"
 #include "export/rtf/rtf_export_filter.h"
 #include "export/xls/xls_filter.h"
 #include "report/engine/label.h"
 #include "report/engine/memo.h"
 #include "report/engine/report.h"
 #include "report/preview/preview.h"
+#include "report/preview/preview_dialogs.h"
 #include "report/preview/progress_form.h"
 #include "report/preview/report_preview.h"
 #include "report/preview/standard_preview.h"
@@ -16,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -175,32 +179,96 @@ TEST(ReportPreview, CancelInTheProgressWindowLeavesNoFile)
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
-// Saving from the window in the three text formats: each file is written
-// complete under the chosen name, with the last memo line of the last page.
-TEST(ReportPreview, SavesAsSpreadsheetHtmlAndRtf)
+// Answers the save dialog with the given file name and filter entry.
+class SaveAnswers : public QtPreviewDialogs {
+public:
+    explicit SaveAnswers(std::vector<SaveAnswer> answers)
+        : m_answers(std::move(answers))
+    {
+    }
+    std::optional<SaveAnswer> askSaveFile(QWidget*, const QString&, const QString&, const QStringList&) override
+    {
+        if (m_answers.empty())
+            return std::nullopt;
+        const SaveAnswer answer = m_answers.front();
+        m_answers.erase(m_answers.begin());
+        return answer;
+    }
+    void showError(QWidget*, const QString& text) override { errors << text; }
+    QStringList errors;
+
+private:
+    std::vector<SaveAnswer> m_answers;
+};
+
+TEST(ReportPreview, SavingAsPdfWritesTheRegeneratedReport)
 {
+    const auto pdf = TBVExportFilterClass::of<TBVPDFDocumentFilter>("TBVPDFDocumentFilter");
+    TBVExportFilterLibrary::instance().AddFilterClass(pdf);
     MemoReport plan(300);
     ReportPreview preview(plan.report);
     QTemporaryDir dir;
-    const std::vector<std::pair<TBVExportFilterClass, QString>> formats {
-        { TBVExportFilterClass::of<TBVXLSFilter>("TBVXLSFilter"), "plan.xls" },
-        { TBVExportFilterClass::of<TBVGHTMLDocumentFilter>("TBVGHTMLDocumentFilter"), "plan.htm" },
-        { TBVExportFilterClass::of<TBVRTFExportFilter>("TBVRTFExportFilter"), "plan.rtf" },
-    };
-    QStringList written;
+    QStringList errors;
+    int pages = 0;
     onceGenerated(preview, plan.report, [&](TBVStandardPreview& window) {
-        for (const auto& [filterClass, name] : formats) {
-            if (exportToFile(filterClass, dir.filePath(name),
-                    [&](TBVExportFilter& filter) { return preview.ExportToFilter(filter); }))
-                written << name;
-        }
+        pages = preview.printer()->PageCount();
+        // A typed .pdf in any letter case, and a bare name with the PDF entry of the dialog.
+        auto dialogs = std::make_unique<SaveAnswers>(std::vector<PreviewDialogs::SaveAnswer> {
+            { dir.filePath("plan.Pdf"), 1 }, { dir.filePath("zweiter"), 3 } });
+        SaveAnswers* answers = dialogs.get();
+        window.setDialogs(std::move(dialogs));
+        window.action("SaveReport")->trigger();
+        window.action("SaveReport")->trigger();
+        errors = answers->errors;
         window.close();
     });
     preview.Preview();
+    TBVExportFilterLibrary::instance().RemoveFilterClass(pdf);
 
-    EXPECT_EQ(written, QStringList({ "plan.xls", "plan.htm", "plan.rtf" }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    for (const char* name : { "plan.Pdf", "zweiter.PDF" }) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith("%PDF-1.3\r\n")) << name;
+        EXPECT_TRUE(bytes.contains(QByteArray("/Count ") + QByteArray::number(pages) + "\r\n")) << name;
+        EXPECT_TRUE(bytes.contains("(Zeile 300) Tj")) << name;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+// Saving from the window in the three text formats, by typed names and by a
+// bare name with the dialog's entry: each file is written complete under its
+// name, with the last memo line of the last page.
+TEST(ReportPreview, SavingAsSpreadsheetHtmlAndRtfWritesEachFile)
+{
+    const std::vector<TBVExportFilterClass> formats { TBVExportFilterClass::of<TBVXLSFilter>("TBVXLSFilter"),
+        TBVExportFilterClass::of<TBVGHTMLDocumentFilter>("TBVGHTMLDocumentFilter"),
+        TBVExportFilterClass::of<TBVRTFExportFilter>("TBVRTFExportFilter") };
+    for (const TBVExportFilterClass& format : formats)
+        TBVExportFilterLibrary::instance().AddFilterClass(format);
+    MemoReport plan(300);
+    ReportPreview preview(plan.report);
+    QTemporaryDir dir;
+    QStringList errors;
+    onceGenerated(preview, plan.report, [&](TBVStandardPreview& window) {
+        // Dialog entries: 3 the spreadsheet, 4 HTML, 5 RTF.
+        auto dialogs = std::make_unique<SaveAnswers>(std::vector<PreviewDialogs::SaveAnswer> {
+            { dir.filePath("plan.xls"), 1 }, { dir.filePath("plan"), 4 }, { dir.filePath("plan.rtf"), 1 } });
+        SaveAnswers* answers = dialogs.get();
+        window.setDialogs(std::move(dialogs));
+        for (int save = 0; save < 3; ++save)
+            window.action("SaveReport")->trigger();
+        errors = answers->errors;
+        window.close();
+    });
+    preview.Preview();
+    for (const TBVExportFilterClass& format : formats)
+        TBVExportFilterLibrary::instance().RemoveFilterClass(format);
+
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
     for (const auto& [name, lastLine] : std::vector<std::pair<QString, QByteArray>> {
-             { "plan.xls", "Zeile 300" }, { "plan.htm", "Zeile&nbsp;300" }, { "plan.rtf", " Zeile 300{" } }) {
+             { "plan.xls", "Zeile 300" }, { "plan.HTM", "Zeile&nbsp;300" }, { "plan.rtf", " Zeile 300{" } }) {
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
         EXPECT_TRUE(file.readAll().contains(lastLine)) << name.toStdString();
