@@ -112,6 +112,10 @@ public:
     virtual long double verticalFactor() const = 0;
     virtual QVariant constant(const QString& name) const = 0; // invalid when unknown
     virtual void setConstant(const QString& name, const QVariant& value) = 0;
+    // The run's progress window, for a format that reports work of its own:
+    // its caption, and the bar, moved while pending window events are handled.
+    virtual void setProgressCaption(const QString&) { }
+    virtual void reportProgress(int /*percent*/) { }
 };
 
 // Base of every export format. The engine calls, in this order: BeginExport

@@ -2,6 +2,7 @@
 
 #include "report/engine/report.h"
 #include "report/engine/report_printer.h"
+#include "report/engine/report_run.h"
 
 namespace {
 constexpr long double screenFactor = 96.0L / 254.0L;
@@ -56,4 +57,20 @@ QVariant ReportExportContext::constant(const QString& name) const { return m_rep
 void ReportExportContext::setConstant(const QString& name, const QVariant& value)
 {
     m_report.Constants.insert(name, value);
+}
+
+void ReportExportContext::setProgressCaption(const QString& caption)
+{
+    const TBVReportRun* run = m_report.activeRun();
+    if (run && run->progress())
+        run->progress()->setCaption(caption);
+}
+
+void ReportExportContext::reportProgress(int percent)
+{
+    TBVReportRun* run = m_report.activeRun();
+    if (!run)
+        return;
+    run->reportProgress(percent);
+    run->pumpEvents();
 }

@@ -17,6 +17,8 @@ public:
     long double verticalFactor() const override;
     QVariant constant(const QString& name) const override;
     void setConstant(const QString& name, const QVariant& value) override;
+    void setProgressCaption(const QString& caption) override;
+    void reportProgress(int percent) override;
 
 private:
     TBVReport& m_report;

@@ -2,7 +2,10 @@
 #include "export/export_file.h"
 #include "export/filter.h"
 #include "export/filter_library.h"
+#include "export/html/html_document_filter.h"
 #include "export/pdf/pdf_document_filter.h"
+#include "export/rtf/rtf_export_filter.h"
+#include "export/xls/xls_filter.h"
 #include "report/engine/label.h"
 #include "report/engine/memo.h"
 #include "report/engine/report.h"
@@ -232,6 +235,45 @@ TEST(ReportPreview, SavingAsPdfWritesTheRegeneratedReport)
         EXPECT_TRUE(bytes.contains("(Zeile 300) Tj")) << name;
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+// Saving from the window in the three text formats, by typed names and by a
+// bare name with the dialog's entry: each file is written complete under its
+// name, with the last memo line of the last page.
+TEST(ReportPreview, SavingAsSpreadsheetHtmlAndRtfWritesEachFile)
+{
+    const std::vector<TBVExportFilterClass> formats { TBVExportFilterClass::of<TBVXLSFilter>("TBVXLSFilter"),
+        TBVExportFilterClass::of<TBVGHTMLDocumentFilter>("TBVGHTMLDocumentFilter"),
+        TBVExportFilterClass::of<TBVRTFExportFilter>("TBVRTFExportFilter") };
+    for (const TBVExportFilterClass& format : formats)
+        TBVExportFilterLibrary::instance().AddFilterClass(format);
+    MemoReport plan(300);
+    ReportPreview preview(plan.report);
+    QTemporaryDir dir;
+    QStringList errors;
+    onceGenerated(preview, plan.report, [&](TBVStandardPreview& window) {
+        // Dialog entries: 3 the spreadsheet, 4 HTML, 5 RTF.
+        auto dialogs = std::make_unique<SaveAnswers>(std::vector<PreviewDialogs::SaveAnswer> {
+            { dir.filePath("plan.xls"), 1 }, { dir.filePath("plan"), 4 }, { dir.filePath("plan.rtf"), 1 } });
+        SaveAnswers* answers = dialogs.get();
+        window.setDialogs(std::move(dialogs));
+        for (int save = 0; save < 3; ++save)
+            window.action("SaveReport")->trigger();
+        errors = answers->errors;
+        window.close();
+    });
+    preview.Preview();
+    for (const TBVExportFilterClass& format : formats)
+        TBVExportFilterLibrary::instance().RemoveFilterClass(format);
+
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    for (const auto& [name, lastLine] : std::vector<std::pair<QString, QByteArray>> {
+             { "plan.xls", "Zeile 300" }, { "plan.HTM", "Zeile&nbsp;300" }, { "plan.rtf", " Zeile 300{" } }) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        EXPECT_TRUE(file.readAll().contains(lastLine)) << name.toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }
 
 TEST(ReportPreview, RefusedRunStillEndsInTheWindowAndReturnsOnClose)
