@@ -53,14 +53,6 @@ struct PlanReport {
     }
 };
 
-std::vector<QString> textsOf(RecordingCanvas& page)
-{
-    std::vector<QString> texts;
-    for (const auto& text : page.texts)
-        texts.push_back(text.text);
-    return texts;
-}
-
 const RecordingCanvas::Text* findText(RecordingCanvas& page, const QString& text)
 {
     for (const auto& t : page.texts) {

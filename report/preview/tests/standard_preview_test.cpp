@@ -506,8 +506,9 @@ TEST_F(PreviewWindow, WithoutStoredSizeOpensCentredShowingToolBarTabsAndAPage)
         EXPECT_GE(tabs->tabRect(i).width(), tabs->fontMetrics().horizontalAdvance(tabs->tabText(i))) << i;
     trigger("ZoomToWidth");
     const QSize page = m_window->preview()->image()->size();
-    if (m_window->height() < screen.height() - 60) // room on the screen: the page shows whole
+    if (m_window->height() < screen.height() - 60) { // room on the screen: the page shows whole
         EXPECT_LE(page.height(), m_window->preview()->viewport()->height());
+    }
 }
 
 TEST_F(PreviewWindow, StoredSizeAndPlaceWin)
