@@ -5,22 +5,13 @@
 #include "command.h"
 #include "form_plan_source.h"
 #include "form_session.h"
-#include "plans/print_commands.h"
+#include "plan_commands.h"
 #include "plans/report_plan_definition.h"
 #include "report_files.h"
 
 #include <map>
 
 namespace {
-
-using PrintCommand = PlanOutcome (PrintCommands::*)();
-
-const std::map<QString, PrintCommand> printCommands {
-    { QStringLiteral("anlage"), &PrintCommands::Anlageentwicklung1Click },
-    { QStringLiteral("darlehen"), &PrintCommands::Tilgungsplan1Click },
-    { QStringLiteral("rente"), &PrintCommands::RentenplanAuszahlungsphase1Click },
-    { QStringLiteral("sparplan"), &PrintCommands::SparplanmitanschlieenderAuszahlungber30Jahre1Click },
-};
 
 const std::map<QString, ReportFileFormat> fileFormats {
     { QStringLiteral("bvp"), ReportFileFormat::StoredReport },
@@ -34,7 +25,7 @@ const std::map<QString, ReportFileFormat> fileFormats {
 const QString formatList = QStringLiteral("bvp|png|pdf|htm|xls|rtf");
 
 struct ReportRequest {
-    PrintCommand command = nullptr;
+    PlanCommand command = nullptr;
     ReportFileFormat format = ReportFileFormat::StoredReport;
     // The extension of the export format, as the filter library knows it ("PDF").
     QString exportExtension;
@@ -50,10 +41,9 @@ QString checkUsage(const ParsedArguments& parsed, ReportRequest& request)
     if (positionals.isEmpty())
         return QStringLiteral("report needs anlage, darlehen, rente or sparplan");
     const QString plan = positionals.takeFirst();
-    const auto command = printCommands.find(plan);
-    if (command == printCommands.end())
+    request.command = planCommand(plan);
+    if (!request.command)
         return QStringLiteral("unknown plan '%1'").arg(plan);
-    request.command = command->second;
     const QString formatName = parsed.values.value(QStringLiteral("--format"));
     const auto format = fileFormats.find(formatName.toLower());
     if (format == fileFormats.end())
