@@ -1,8 +1,7 @@
 #include "pdf_text.h"
 #include "report/emf/emf_player.h"
-#include "report/engine/label.h"
-#include "report/engine/memo.h"
 #include "report/engine/report.h"
+#include "report/engine/tests/paged_memo_report.h"
 #include "report/store/bv_error.h"
 #include "report/store/printer.h"
 
@@ -13,26 +12,10 @@
 namespace {
 
 // A report whose memo of numbered lines continues over several pages.
-struct LinesReport {
-    TBVReport report;
-
+struct LinesReport : PagedMemoReport {
     explicit LinesReport(int lines)
+        : PagedMemoReport(lines, "Tilgungsplan", "Tilgungsplan", "Zeile")
     {
-        report.setUnits(TBVUnit::MM);
-        report.Page().setPaperSize(TBVPaperSize::A4);
-        report.PrintIfEmpty = true;
-        report.ReportTitle = "Tilgungsplan";
-        TBVBand& detail = report.addBand(TBVBandType::rbDetail);
-        detail.Size().setValue(TBVBandSize::Height, 216.69L);
-        detail.add<TBVLabel>("Titel").setCaption("Tilgungsplan");
-        auto& memo = detail.add<TBVMemo>("BVMemo1");
-        memo.Size().setValue(TBVPrintableSize::Top, 20);
-        memo.Size().setValue(TBVPrintableSize::Height, 4.5L);
-        memo.AutoStretch = true;
-        QStringList text;
-        for (int i = 1; i <= lines; ++i)
-            text << QString("Zeile %1").arg(i);
-        memo.setLines(text);
     }
 };
 

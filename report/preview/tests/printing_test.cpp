@@ -1,7 +1,6 @@
 #include "pdf_text.h"
-#include "report/engine/label.h"
-#include "report/engine/memo.h"
 #include "report/engine/report.h"
+#include "report/engine/tests/paged_memo_report.h"
 #include "report/preview/preview_dialogs.h"
 #include "report/preview/print_dialog.h"
 #include "report/preview/printer_setup.h"
@@ -20,28 +19,11 @@
 
 namespace {
 
-// A report whose memo of lines "<word> n" continues over several pages
-// (seventy lines make five pages).
-struct PagedReport {
-    TBVReport report;
-
+// A report whose memo of lines "<word> n" continues over several pages.
+struct PagedReport : PagedMemoReport {
     PagedReport(int lines, const QString& word)
+        : PagedMemoReport(lines, "Sparplan", "Sparplan", word)
     {
-        report.setUnits(TBVUnit::MM);
-        report.Page().setPaperSize(TBVPaperSize::A4);
-        report.PrintIfEmpty = true;
-        report.ReportTitle = "Sparplan";
-        TBVBand& detail = report.addBand(TBVBandType::rbDetail);
-        detail.Size().setValue(TBVBandSize::Height, 216.69L);
-        detail.add<TBVLabel>("Titel").setCaption("Sparplan");
-        auto& memo = detail.add<TBVMemo>("BVMemo1");
-        memo.Size().setValue(TBVPrintableSize::Top, 20);
-        memo.Size().setValue(TBVPrintableSize::Height, 4.5L);
-        memo.AutoStretch = true;
-        QStringList text;
-        for (int i = 1; i <= lines; ++i)
-            text << QString("%1 %2").arg(word).arg(i);
-        memo.setLines(text);
     }
 };
 

@@ -6,9 +6,8 @@
 #include "export/pdf/pdf_document_filter.h"
 #include "export/rtf/rtf_export_filter.h"
 #include "export/xls/xls_filter.h"
-#include "report/engine/label.h"
-#include "report/engine/memo.h"
 #include "report/engine/report.h"
+#include "report/engine/tests/paged_memo_report.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"
 #include "report/preview/progress_form.h"
@@ -31,26 +30,10 @@ namespace {
 
 // A report of a heading and a memo that continues over as many pages as
 // its lines need.
-struct MemoReport {
-    TBVReport report;
-
+struct MemoReport : PagedMemoReport {
     explicit MemoReport(int lines)
+        : PagedMemoReport(lines, "Anlageentwicklung", "Entwicklung", "Zeile")
     {
-        report.setUnits(TBVUnit::MM);
-        report.Page().setPaperSize(TBVPaperSize::A4);
-        report.PrintIfEmpty = true;
-        report.ReportTitle = "Anlageentwicklung";
-        TBVBand& detail = report.addBand(TBVBandType::rbDetail);
-        detail.Size().setValue(TBVBandSize::Height, 216.69L);
-        detail.add<TBVLabel>("Titel").setCaption("Entwicklung");
-        auto& memo = detail.add<TBVMemo>("BVMemo1");
-        memo.Size().setValue(TBVPrintableSize::Top, 20);
-        memo.Size().setValue(TBVPrintableSize::Height, 4.5L);
-        memo.AutoStretch = true;
-        QStringList text;
-        for (int i = 1; i <= lines; ++i)
-            text << QString("Zeile %1").arg(i);
-        memo.setLines(text);
     }
 };
 
