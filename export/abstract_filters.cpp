@@ -20,6 +20,22 @@ int linesPerPage(long double paperHeightNative, long double charHeightNative)
     return charHeightNative > 0 ? static_cast<int>(std::nearbyint(paperHeightNative / charHeightNative)) : 0;
 }
 
+// Replaces one coordinate of every entry by its rank among the page's
+// positions on that axis; answers the highest rank.
+int rankEntries(std::vector<TTextEntry>& entries, long double TTextEntry::*coordinate, TBVPositions& positions)
+{
+    positions.BeginCollect();
+    for (const TTextEntry& entry : entries)
+        positions.AddPosition(entry.*coordinate);
+    positions.EndCollect();
+    int highest = 0;
+    for (TTextEntry& entry : entries) {
+        entry.*coordinate = positions.RankOf(entry.*coordinate);
+        highest = std::max(highest, static_cast<int>(entry.*coordinate));
+    }
+    return highest;
+}
+
 }
 
 long double characterHeightNative(const QFont& font) { return font.pointSizeF() * 254.0L / 72.0L; }
@@ -99,41 +115,15 @@ void TBVAbstractExportFilter::CloseStream()
 void TBVAbstractExportFilter::ProcessPage()
 {
     m_pageProcessed = true;
-    rankColumns();
-    rankLines();
+    TBVPositions columns;
+    columns.Tolerance = m_tolerance;
+    m_colCount = rankEntries(m_entries, &TTextEntry::X, columns);
+    TBVPositions lines;
+    m_lineCount = rankEntries(m_entries, &TTextEntry::Y, lines);
     WritePage();
 }
 
 void TBVAbstractExportFilter::WritePage() { }
-
-void TBVAbstractExportFilter::rankColumns()
-{
-    TBVPositions columns;
-    columns.Tolerance = m_tolerance;
-    columns.BeginCollect();
-    for (const TTextEntry& entry : m_entries)
-        columns.AddPosition(entry.X);
-    columns.EndCollect();
-    m_colCount = 0;
-    for (TTextEntry& entry : m_entries) {
-        entry.X = columns.RankOf(entry.X);
-        m_colCount = std::max(m_colCount, static_cast<int>(entry.X));
-    }
-}
-
-void TBVAbstractExportFilter::rankLines()
-{
-    TBVPositions lines;
-    lines.BeginCollect();
-    for (const TTextEntry& entry : m_entries)
-        lines.AddPosition(entry.Y);
-    lines.EndCollect();
-    m_lineCount = 0;
-    for (TTextEntry& entry : m_entries) {
-        entry.Y = lines.RankOf(entry.Y);
-        m_lineCount = std::max(m_lineCount, static_cast<int>(entry.Y));
-    }
-}
 
 // ---- TBVGAbstractExportFilter
 

@@ -56,9 +56,6 @@ public:
     long double PositionTolerance() const { return m_tolerance; }
 
 private:
-    void rankColumns();
-    void rankLines();
-
     std::vector<TTextEntry> m_entries;
     std::unique_ptr<QIODevice> m_stream;
     QByteArray m_memoryBytes;
