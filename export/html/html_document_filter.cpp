@@ -5,8 +5,8 @@
 #include "export/html/html_markup.h"
 #include "export/html/jpeg_writer.h"
 #include "export/html/picture_file.h"
+#include "export/screen_metrics.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <cmath>
 
@@ -17,19 +17,6 @@ int roundedPx(long double value) { return static_cast<int>(std::nearbyintl(value
 int pointSizeOf(const QFont& font)
 {
     return font.pointSize() > 0 ? font.pointSize() : qRound(font.pointSizeF() > 0 ? font.pointSizeF() : 10.0);
-}
-
-// Text width on the screen the report is laid out for: a 96-dpi bitmap.
-int screenTextWidth(const QFont& font, const QString& text)
-{
-    static const QImage screen = [] {
-        constexpr int dotsPerMetre96 = 3780;
-        QImage image(1, 1, QImage::Format_RGB32);
-        image.setDotsPerMeterX(dotsPerMetre96);
-        image.setDotsPerMeterY(dotsPerMetre96);
-        return image;
-    }();
-    return QFontMetrics(font, &screen).horizontalAdvance(text);
 }
 
 // The picture as the file holds it: a bitmap at its own size, or, when the

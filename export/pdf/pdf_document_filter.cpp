@@ -4,10 +4,9 @@
 #include "export/export_settings.h"
 #include "export/pdf/ascii85.h"
 #include "export/pdf/lzw.h"
+#include "export/screen_metrics.h"
 
 #include <QDateTime>
-#include <QFontMetricsF>
-#include <QHash>
 #include <QImage>
 #include <cmath>
 
@@ -15,24 +14,6 @@ namespace {
 
 // The screen the report is laid out for, when no report printer converts.
 constexpr long double screenPixelsPerNative = 96.0L / 254.0L;
-constexpr qreal inchesPerMetre = 39.37007874015748;
-
-// Text width in pixels on a 96-dpi bitmap, as a screen canvas measures it.
-int screenTextWidth(const QFont& font, const QString& text)
-{
-    static const QImage screen = [] {
-        QImage image(1, 1, QImage::Format_RGB32);
-        image.setDotsPerMeterX(qRound(96 * inchesPerMetre));
-        image.setDotsPerMeterY(qRound(96 * inchesPerMetre));
-        return image;
-    }();
-    // A report uses few fonts; their metrics are made once.
-    static QHash<QString, QFontMetricsF> metrics;
-    auto found = metrics.find(font.key());
-    if (found == metrics.end())
-        found = metrics.insert(font.key(), QFontMetricsF(font, &screen));
-    return qRound(found->horizontalAdvance(text));
-}
 
 // The picture of an image control at the control's size as red, green and
 // blue bytes per pixel, rows top to bottom without padding: stretched over
