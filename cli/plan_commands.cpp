@@ -2,7 +2,7 @@
 
 #include <map>
 
-PlanCommand planCommand(const QString& name)
+QString takePlanCommand(const QString& toolCommand, QStringList& positionals, PlanCommand& command)
 {
     static const std::map<QString, PlanCommand> commands {
         { QStringLiteral("anlage"), &PrintCommands::Anlageentwicklung1Click },
@@ -10,6 +10,12 @@ PlanCommand planCommand(const QString& name)
         { QStringLiteral("rente"), &PrintCommands::RentenplanAuszahlungsphase1Click },
         { QStringLiteral("sparplan"), &PrintCommands::SparplanmitanschlieenderAuszahlungber30Jahre1Click },
     };
-    const auto found = commands.find(name);
-    return found == commands.end() ? nullptr : found->second;
+    if (positionals.isEmpty())
+        return QStringLiteral("%1 needs anlage, darlehen, rente or sparplan").arg(toolCommand);
+    const QString plan = positionals.takeFirst();
+    const auto found = commands.find(plan);
+    if (found == commands.end())
+        return QStringLiteral("unknown plan '%1'").arg(plan);
+    command = found->second;
+    return QString();
 }

@@ -3,9 +3,11 @@
 #include "plans/print_commands.h"
 
 #include <QString>
+#include <QStringList>
 
 using PlanCommand = PlanOutcome (PrintCommands::*)();
 
-// The print menu command a plan name of the tool stands for (anlage,
-// darlehen, rente, sparplan); null for any other name.
-PlanCommand planCommand(const QString& name);
+// Takes the plan name (anlage, darlehen, rente, sparplan) off the front of
+// the tool command's arguments and sets the print menu command it stands
+// for; answers the usage error, empty when the plan is known.
+QString takePlanCommand(const QString& toolCommand, QStringList& positionals, PlanCommand& command);

@@ -41,12 +41,9 @@ QString checkUsage(const ParsedArguments& parsed, PlanCommand& command, PrintReq
     if (!parsed.error.isEmpty())
         return parsed.error;
     QStringList positionals = parsed.positionals;
-    if (positionals.isEmpty())
-        return QStringLiteral("print needs anlage, darlehen, rente or sparplan");
-    const QString plan = positionals.takeFirst();
-    command = planCommand(plan);
-    if (!command)
-        return QStringLiteral("unknown plan '%1'").arg(plan);
+    const QString planError = takePlanCommand(QStringLiteral("print"), positionals, command);
+    if (!planError.isEmpty())
+        return planError;
     const QString error = parsePrintOptions(parsed.values.value(QStringLiteral("--pages")),
         parsed.values.value(QStringLiteral("--copies")), parsed.values.value(QStringLiteral("--duplex")), request);
     if (!error.isEmpty())

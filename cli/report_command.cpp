@@ -38,12 +38,9 @@ QString checkUsage(const ParsedArguments& parsed, ReportRequest& request)
     if (!parsed.error.isEmpty())
         return parsed.error;
     QStringList positionals = parsed.positionals;
-    if (positionals.isEmpty())
-        return QStringLiteral("report needs anlage, darlehen, rente or sparplan");
-    const QString plan = positionals.takeFirst();
-    request.command = planCommand(plan);
-    if (!request.command)
-        return QStringLiteral("unknown plan '%1'").arg(plan);
+    const QString planError = takePlanCommand(QStringLiteral("report"), positionals, request.command);
+    if (!planError.isEmpty())
+        return planError;
     const QString formatName = parsed.values.value(QStringLiteral("--format"));
     const auto format = fileFormats.find(formatName.toLower());
     if (format == fileFormats.end())
