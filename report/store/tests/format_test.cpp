@@ -36,8 +36,9 @@ TEST_P(DeviceConversion, RoundsHalvesToEven)
 {
     const Conversion& c = GetParam();
     EXPECT_EQ(DeviceUnits::toDevice(c.native, c.offset, c.factor), c.device);
-    if (c.offset == 0)
+    if (c.offset == 0) {
         EXPECT_EQ(DeviceUnits::sizeToDevice(c.native, c.factor), c.device);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(DeviceUnits, DeviceConversion,
