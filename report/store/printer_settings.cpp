@@ -62,7 +62,8 @@ TDeviceMode TPrinterSettings::deviceMode() const
     mode.paperWidth = roundedNative(paperWidth);
     mode.paperLength = roundedNative(paperLength);
     mode.paperSize = paperSize == Custom ? TDeviceMode::UserPaperCode : paperSize;
-    if (useCustomPaperCode)
+    // The device's own paper stays, whatever code would replace it.
+    if (useCustomPaperCode && paperSize != 0)
         mode.paperSize = customPaperCode;
     mode.copies = copies;
     if (extendedDuplex != 0)

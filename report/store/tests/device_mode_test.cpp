@@ -161,6 +161,16 @@ TEST_F(PdfPrinterSettings, ValuesWithoutAQtSettingLeaveThePrinterAsItWas)
     EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::Letter);
 }
 
+TEST_F(PdfPrinterSettings, DefaultPaperWritesNoPaperCodeEvenACustomOne)
+{
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    settings.paperSize = 0;
+    settings.useCustomPaperCode = true;
+    settings.customPaperCode = 11;
+    settings.WriteToPrinter();
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::Letter);
+}
+
 TEST_F(PdfPrinterSettings, HooksReplaceWritingAndReading)
 {
     TDeviceMode written;
