@@ -12,6 +12,15 @@ int toNative(double pixels, int dpi) { return static_cast<int>(std::nearbyint(pi
 
 int roundedNative(double native) { return static_cast<int>(std::nearbyint(native)); }
 
+// The engine's paper for a device paper code: the code itself up to the last
+// standard paper, Custom for the user-defined code, else the device's default.
+int paperForCode(int code)
+{
+    if (code == TDeviceMode::UserPaperCode)
+        return TPrinterSettings::Custom;
+    return code > 0 && code < TPrinterSettings::Custom ? code : 0;
+}
+
 } // namespace
 
 int binCode(TBVBin bin) { return BinCodes[static_cast<int>(bin)]; }
@@ -47,7 +56,7 @@ void TPrinterSettings::ReadFromPrinter(int printerIndex)
     const QRectF page = printer->pageRect(QPrinter::DevicePixel);
     leftOffset = toNative(page.left() - paper.left(), pixelsPerInchX);
     topOffset = toNative(page.top() - paper.top(), pixelsPerInchY);
-    paperSize = mode.paperSize;
+    paperSize = paperForCode(mode.paperSize);
     paperWidth = mode.paperWidth;
     paperLength = mode.paperLength;
     supportedPapers = capabilitiesOf(*printer).paperCodes;

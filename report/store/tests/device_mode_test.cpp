@@ -171,6 +171,28 @@ TEST_F(PdfPrinterSettings, DefaultPaperWritesNoPaperCodeEvenACustomOne)
     EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::Letter);
 }
 
+struct ReadPaperCase {
+    QPageSize size;
+    int paperSize;
+};
+
+class ReadPaper : public PdfPrinterSettings, public ::testing::WithParamInterface<ReadPaperCase> { };
+
+// The device's paper code becomes the paper of that code in the engine's
+// list; a user-defined size is Custom, a code outside the list Default.
+TEST_P(ReadPaper, DevicePaperCodeBecomesItsPositionInThePaperList)
+{
+    printer.setPageSize(GetParam().size);
+    settings.ReadFromPrinter(0);
+    EXPECT_EQ(settings.paperSize, GetParam().paperSize);
+}
+
+INSTANTIATE_TEST_SUITE_P(Papers, ReadPaper,
+    ::testing::Values(ReadPaperCase { QPageSize(QPageSize::A5), 11 },
+        ReadPaperCase { QPageSize(QSizeF(123, 234), QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+            TPrinterSettings::Custom },
+        ReadPaperCase { QPageSize(QPageSize::A6), 0 }));
+
 TEST_F(PdfPrinterSettings, HooksReplaceWritingAndReading)
 {
     TDeviceMode written;
