@@ -43,9 +43,10 @@ void TPrinterSettings::ReadFromPrinter(int printerIndex)
     bool handled = false;
     if (OnGetPrinterSettings)
         OnGetPrinterSettings(*this, handled, mode);
-    readIndex = printerIndex;
+    // A reading the owner handled is not remembered: the next read asks it again.
     if (handled)
         return;
+    readIndex = printerIndex;
     pixelsPerInchX = printer->logicalDpiX();
     pixelsPerInchY = printer->logicalDpiY();
     copies = printer->supportsMultipleCopies() ? mode.copies : 1;

@@ -210,9 +210,13 @@ TEST_F(PdfPrinterSettings, HooksReplaceWritingAndReading)
     settings.OnGetPrinterSettings = [](TPrinterSettings&, bool& handled, TDeviceMode&) { handled = true; };
     settings.ReadFromPrinter(0);
     EXPECT_EQ(settings.paperSize, 11); // handled: nothing read
+    EXPECT_FALSE(settings.readIndex); // nor counted as read
+    settings.OnGetPrinterSettings = nullptr;
+    settings.ReadFromPrinter(0);
+    EXPECT_EQ(settings.paperSize, 9);
     EXPECT_EQ(settings.readIndex, 0);
     // The same printer index is not read twice.
-    settings.OnGetPrinterSettings = nullptr;
+    settings.paperSize = 11;
     settings.ReadFromPrinter(0);
     EXPECT_EQ(settings.paperSize, 11);
 }
