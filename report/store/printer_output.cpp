@@ -119,9 +119,11 @@ void TBVPrinter::PrintStoredPages(const std::function<void()>& pumpEvents)
     m_cancelled = false;
     const int first = m_settings.firstPage > 0 ? m_settings.firstPage : 1;
     const int last = m_settings.lastPage > 0 ? std::min(m_settings.lastPage, m_pageCount) : m_pageCount;
-    // A range beyond the pages gives no blank sheet.
-    if (first > last)
+    // A range beyond the pages gives no blank sheet, but the print has ended.
+    if (first > last) {
+        emit afterPrint();
         return;
+    }
     QPainter painter;
     if (!painter.begin(device))
         throw printFailure(*device);

@@ -4,6 +4,7 @@
 #include "report/store/printer_list.h"
 #include "sample_report.h"
 
+#include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -57,6 +58,17 @@ TEST_F(StoredPagesPrint, WholeFileWhenNoRangeIsSetAndLastPageBeyondTheFileIsCut)
     printer.PrinterSettings().lastPage = 9;
     printer.PrintStoredPages();
     EXPECT_EQ(pdfPageTexts(pdf.outputFileName()).size(), 5);
+}
+
+TEST_F(StoredPagesPrint, RangeBeyondTheFilePrintsNoSheetButStillEndsThePrint)
+{
+    loadFivePages();
+    printer.PrinterSettings().firstPage = 7;
+    int afterPrint = 0;
+    QObject::connect(&printer, &TBVPrinter::afterPrint, [&] { ++afterPrint; });
+    printer.PrintStoredPages();
+    EXPECT_FALSE(QFile::exists(pdf.outputFileName()));
+    EXPECT_EQ(afterPrint, 1);
 }
 
 TEST_F(StoredPagesPrint, CancelStopsAfterThePageBeingPrinted)
