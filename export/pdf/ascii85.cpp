@@ -24,6 +24,15 @@ uint32_t groupValue(const char* bytes, int count)
     return value;
 }
 
+// The short last group counts too, so the end mark may begin a line of its own.
+void breakLineWhenFull(QByteArray& out, int& sinceBreak)
+{
+    if (sinceBreak < charactersPerLine)
+        return;
+    out += "\r\n";
+    sinceBreak = 0;
+}
+
 }
 
 QByteArray ascii85Encode(const QByteArray& data)
@@ -39,14 +48,14 @@ QByteArray ascii85Encode(const QByteArray& data)
         else
             appendGroup(out, value, 5);
         sinceBreak += 5;
-        if (sinceBreak >= charactersPerLine) {
-            out += "\r\n";
-            sinceBreak = 0;
-        }
+        breakLineWhenFull(out, sinceBreak);
     }
     const int rest = static_cast<int>(data.size() % 4);
-    if (rest > 0)
+    if (rest > 0) {
         appendGroup(out, groupValue(data.constData() + fullGroups * 4, rest), rest + 1);
+        sinceBreak += rest + 1;
+        breakLineWhenFull(out, sinceBreak);
+    }
     out += "~>";
     return out;
 }

@@ -41,6 +41,13 @@ TEST(Ascii85, BreaksTheLineWhenTwoHundredAndOneCharactersAreReached)
     EXPECT_EQ(ascii85Encode(QByteArray(4 * 42, '\0')), QByteArray(41, 'z') + "\r\nz~>");
 }
 
+TEST(Ascii85, TheLastShortGroupCountsTowardsTheLineBreak)
+{
+    // 40 groups make 200 characters; the short group's two characters reach 201.
+    const QByteArray fortyGroups = ascii85Encode(QByteArray(4 * 40, 'M')).chopped(2);
+    EXPECT_EQ(ascii85Encode(QByteArray(4 * 40 + 1, 'M')), fortyGroups + "9`\r\n~>");
+}
+
 // The example of the LZWDecode description: codes 256 45 258 258 65 259 66 257.
 TEST(Lzw, EncodesTheExampleOfTheFormatDescription)
 {
