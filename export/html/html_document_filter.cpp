@@ -59,6 +59,12 @@ void TBVGHTMLDocumentFilter::EndPage() { ++m_pageNumber; }
 
 void TBVGHTMLDocumentFilter::BeginPage() { }
 
+void TBVGHTMLDocumentFilter::OpenStream(const QString& fileName)
+{
+    if (fileName.isEmpty())
+        TBVGAbstractExportFilter::OpenStream(fileName);
+}
+
 void TBVGHTMLDocumentFilter::ProcessPage()
 {
     setPageProcessed(true);

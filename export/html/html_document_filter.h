@@ -23,6 +23,10 @@ public:
     void ExportGraphic(const TBVPagePoint& topLeft, const TBVExportGraphic& control) override;
     void ExportText(const TBVReportPoint& anchor, const TBVExportFont& font, const QColor& background,
         TBVExportAlignment alignment, const QString& text) override;
+    // The document is written as a whole by EndExport: an existing file keeps
+    // its content until then. Only an export without a file name needs the
+    // in-memory stream now.
+    void OpenStream(const QString& fileName) override;
     void ProcessPage() override;
 
 private:

@@ -163,6 +163,29 @@ TEST_F(HtmlDocumentFilter, BandBackgroundIsOneFilledBlock)
                               "background-color: #ffffff\"></div>\r\n"));
 }
 
+TEST_F(HtmlDocumentFilter, ExistingFileUntouchedUntilTheDocumentIsWritten)
+{
+    const QString name = fileIn("plan.htm");
+    QFile old(name);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("alter Plan");
+    old.close();
+    TBVGHTMLDocumentFilter filter(name);
+    filter.setOwner(&context);
+    filter.BeginExport(2100, 2970, arial().font);
+    filter.EndPage();
+    filter.BeginPage();
+    text("Seite 1", 200, 300)(filter);
+    QFile during(name);
+    ASSERT_TRUE(during.open(QIODevice::ReadOnly));
+    EXPECT_EQ(during.readAll(), "alter Plan");
+    during.close();
+    filter.EndPage();
+    filter.EndExport();
+    ASSERT_TRUE(during.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(during.readAll().startsWith("<html>\r\n"));
+}
+
 TEST_F(HtmlDocumentFilter, ConstructionPutsTheOptionsBackToOneDocument)
 {
     ExportSettings::HTMLOptions.MultiPage = true;
