@@ -134,8 +134,25 @@ int lineOf(long double yNative, int lineCount)
     return line >= 0 && line < lineCount ? static_cast<int>(line) : -1;
 }
 
+namespace {
+
+    bool sameText(const Item& a, const Item& b)
+    {
+        return a.xNative == b.xNative && a.yNative == b.yNative && a.alignment == b.alignment
+            && a.fontIndex == b.fontIndex && a.colour == b.colour && a.bold == b.bold && a.italic == b.italic
+            && a.underline == b.underline && a.strikeOut == b.strikeOut && a.halfPoints == b.halfPoints
+            && a.escapedText == b.escapedText;
+    }
+
+}
+
 void insertByX(std::vector<Item>& line, const Item& item)
 {
+    // A report may print one text twice at one place (a heading both as its
+    // label and as the page title): on paper they cover each other, but a
+    // word processor would set them side by side and wrap the line.
+    if (std::any_of(line.begin(), line.end(), [&item](const Item& placed) { return sameText(placed, item); }))
+        return;
     const auto further
         = std::find_if(line.begin(), line.end(), [&item](const Item& placed) { return placed.xNative > item.xNative; });
     line.insert(further, item);

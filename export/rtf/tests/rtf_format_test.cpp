@@ -84,6 +84,19 @@ TEST(RtfFormat, TextsOfALineOrderedByXAndArrival)
     EXPECT_EQ(texts, QStringList({ "a", "b", "c", "d" }));
 }
 
+TEST(RtfFormat, AnExactDuplicateOnALineIsKeptOnce)
+{
+    std::vector<Rtf::Item> line;
+    Rtf::Item bold = item(500, 100, "Tilgungsplan");
+    bold.bold = true;
+    for (const Rtf::Item& text :
+        { item(500, 100, "Tilgungsplan"), item(500, 100, "Tilgungsplan"), item(501, 100, "Tilgungsplan"),
+            item(500, 100, "Tilgungsplan", Rtf::Alignment::Centre), bold, item(500, 100, "Zinsplan") })
+        Rtf::insertByX(line, text);
+    ASSERT_EQ(line.size(), 5u);
+    EXPECT_EQ(line[4].xNative, 501);
+}
+
 TEST(RtfFormat, TwoLabelsOfOneRowShareAParagraphWithTwoTabStops)
 {
     Rtf::Item value = item(1900, 300, "1.234,56", Rtf::Alignment::Right);
