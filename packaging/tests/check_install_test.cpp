@@ -19,10 +19,10 @@ int run(const QString& program, const QStringList& arguments)
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
-QByteArray contents(const QString& fileName)
+std::string contents(const QString& fileName)
 {
     QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
 }
 
 void write(const QString& fileName, const QByteArray& bytes)
@@ -56,7 +56,7 @@ TEST_F(CheckInstall, KeepsTheManifestOfTheRealInstall)
     write(source + "/marker", "x");
     ASSERT_EQ(run(QStringLiteral(CMAKE_COMMAND), { "-S", source, "-B", build }), 0);
     ASSERT_EQ(run(QStringLiteral(CMAKE_COMMAND), { "--install", build, "--prefix", dir.filePath("real") }), 0);
-    const QByteArray real = (dir.filePath("real") + "/share/probe/marker").toUtf8();
+    const std::string real = (dir.filePath("real") + "/share/probe/marker").toStdString();
     ASSERT_EQ(contents(build + "/install_manifest.txt"), real);
 
     // The probe has no programs, so the check itself fails; the manifest stays either way.
