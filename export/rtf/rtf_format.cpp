@@ -174,7 +174,12 @@ QStringList pageParagraphs(const PageLines& lines, const PageGeometry& page)
             definition += tabStop(item, page);
             texts += tabbedText(item);
         }
-        written << definition << QStringLiteral("{\\plain") + texts + QStringLiteral("{\\fs1\\par}}");
+        // The tab before the first text would otherwise have the word
+        // processor's default size (12 pt) and make every row of smaller
+        // texts higher than the report's, until the page overflows.
+        written << definition
+                << QStringLiteral("{\\plain\\fs%1").arg(line.front().halfPoints) + texts
+                + QStringLiteral("{\\fs1\\par}}");
     }
     return written;
 }

@@ -75,13 +75,14 @@ TEST_F(RtfExportFilter, InstalledFontGetsItsNumberAndAMissingOneNone)
         const int index = fonts.indexOf(family);
         ASSERT_GE(index, 0) << family;
         const QList<QByteArray> lines = exportPages({ { { 200, 300, "x" } } }, fontOf(family));
-        EXPECT_TRUE(lines[4].startsWith(QStringLiteral("{\\plain\\tab\\plain\\f%1\\fs20 x").arg(index).toLatin1()))
+        EXPECT_TRUE(
+            lines[4].startsWith(QStringLiteral("{\\plain\\fs20\\tab\\plain\\f%1\\fs20 x").arg(index).toLatin1()))
             << family;
         EXPECT_TRUE(lines[0].contains(QStringLiteral("{\\f%1\\fswiss %2;}").arg(index).arg(family).toLatin1()))
             << family;
     }
     const QList<QByteArray> missing = exportPages({ { { 200, 300, "x" } } }, fontOf("Verdana"));
-    EXPECT_TRUE(missing[4].startsWith("{\\plain\\tab\\plain\\fs20 x"));
+    EXPECT_TRUE(missing[4].startsWith("{\\plain\\fs20\\tab\\plain\\fs20 x"));
 }
 
 TEST_F(RtfExportFilter, HalfPointSizesRoundHalvesToEven)

@@ -106,7 +106,7 @@ TEST(RtfFormat, TwoLabelsOfOneRowShareAParagraphWithTwoTabStops)
     lines[85] = { item(200, 300, "Jahr"), value };
     EXPECT_EQ(Rtf::pageParagraphs(lines, a4WithTenMillimetreMargins()),
         QStringList({ "\\pard\\plain\\sb1084\\tql\\tx587\\tqr\\tx10225",
-            "{\\plain\\tab\\plain\\fs20 Jahr\\tab\\plain\\f3\\fs20\\b 1.234,56{\\fs1\\par}}" }));
+            "{\\plain\\fs20\\tab\\plain\\fs20 Jahr\\tab\\plain\\f3\\fs20\\b 1.234,56{\\fs1\\par}}" }));
 }
 
 TEST(RtfFormat, LabelTwentyPointsBelowGetsSpaceBefore150)
@@ -119,6 +119,18 @@ TEST(RtfFormat, LabelTwentyPointsBelowGetsSpaceBefore150)
     EXPECT_EQ(paragraphs.at(2), "\\pard\\plain\\sb150\\tql\\tx587");
 }
 
+// The row's leading tab in the size of its first text, not the word
+// processor's 12 pt: a row of 8 pt texts is no higher than its texts.
+TEST(RtfFormat, TheLeadingTabTakesTheSizeOfTheFirstText)
+{
+    Rtf::Item small = item(200, 300, "klein");
+    small.halfPoints = 16;
+    Rtf::PageLines lines(842);
+    lines[85] = { small, item(900, 300, "normal") };
+    EXPECT_EQ(Rtf::pageParagraphs(lines, a4WithTenMillimetreMargins()).at(1),
+        "{\\plain\\fs16\\tab\\plain\\fs16 klein\\tab\\plain\\fs20 normal{\\fs1\\par}}");
+}
+
 TEST(RtfFormat, RedTextCarriesColourNineBlackNone)
 {
     Rtf::Item red = item(200, 300, "rot");
@@ -126,7 +138,7 @@ TEST(RtfFormat, RedTextCarriesColourNineBlackNone)
     Rtf::PageLines lines(842);
     lines[85] = { red, item(900, 300, "schwarz") };
     EXPECT_EQ(Rtf::pageParagraphs(lines, a4WithTenMillimetreMargins()).at(1),
-        "{\\plain\\tab\\plain\\fs20\\cf9  rot\\tab\\plain\\fs20 schwarz{\\fs1\\par}}");
+        "{\\plain\\fs20\\tab\\plain\\fs20\\cf9  rot\\tab\\plain\\fs20 schwarz{\\fs1\\par}}");
 }
 
 } // namespace
