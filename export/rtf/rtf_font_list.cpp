@@ -149,15 +149,15 @@ QString withoutFoundry(const QString& family)
 
 QString metricSubstitute(const QString& family)
 {
+    const auto& aliases = metricAliases();
+    const auto alias = std::find_if(aliases.begin(), aliases.end(),
+        [&family](const MetricAlias& entry) { return equalWithoutCase(family, QLatin1String(entry.family)); });
+    if (alias == aliases.end())
+        return QString();
     const QString substitute = withoutFoundry(QFontInfo(QFont(family)).family());
-    for (const MetricAlias& alias : metricAliases()) {
-        if (!equalWithoutCase(family, QLatin1String(alias.family)))
-            continue;
-        for (const char* compatible : alias.compatible)
-            if (equalWithoutCase(substitute, QLatin1String(compatible)))
-                return substitute;
-    }
-    return QString();
+    const bool compatible = std::any_of(alias->compatible.begin(), alias->compatible.end(),
+        [&substitute](const char* twin) { return equalWithoutCase(substitute, QLatin1String(twin)); });
+    return compatible ? substitute : QString();
 }
 
 // A report's texts ask for their font by name; where the system lays them out

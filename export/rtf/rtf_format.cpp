@@ -148,9 +148,9 @@ namespace {
 
 void insertByX(std::vector<Item>& line, const Item& item)
 {
-    // A report may print one text twice at one place (a heading both as its
-    // label and as the page title): on paper they cover each other, but a
-    // word processor would set them side by side and wrap the line.
+    // A report may print one text twice at one place: on paper the two cover
+    // each other, but a word processor would set them side by side and wrap
+    // the line.
     if (std::any_of(line.begin(), line.end(), [&item](const Item& placed) { return sameText(placed, item); }))
         return;
     const auto further
