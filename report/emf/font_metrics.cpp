@@ -3,6 +3,7 @@
 #include "export/screen_metrics.h"
 
 #include <algorithm>
+#include <cmath>
 
 using ScreenMetrics::roundToPixels;
 
@@ -31,12 +32,14 @@ std::vector<uint32_t> referenceAdvances(const QFont& font, const QString& text)
     const QFontMetricsF& metrics = ScreenMetrics::metrics(font);
     std::vector<uint32_t> advances(static_cast<size_t>(text.size()), 0);
     double position = 0;
-    int previousEdge = 0;
+    long previousEdge = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
         position += metrics.horizontalAdvance(text.mid(i, pair ? 2 : 1));
-        const int edge = roundToPixels(position);
-        advances[static_cast<size_t>(i)] = static_cast<uint32_t>(std::max(0, edge - previousEdge));
+        // Halves away from zero: this only shares the rounded width out among
+        // the characters, and stored pages keep the advances they are read with.
+        const long edge = std::lround(position);
+        advances[static_cast<size_t>(i)] = static_cast<uint32_t>(std::max(0L, edge - previousEdge));
         previousEdge = std::max(previousEdge, edge);
         if (pair)
             ++i;
