@@ -190,9 +190,9 @@ TEST_F(ReportCommand, ExportsOverPrivateFilesKeepThemPrivate)
 {
     for (const char* format : { "bvp", "pdf", "htm", "xls", "rtf" }) {
         const QString out = path("plan.") + format;
-        const QStringList replaced = QString::fromLatin1(format) == "htm"
-            ? QStringList { out, path("plan_BVImage1.jpg") }
-            : QStringList { out };
+        QStringList replaced { out };
+        if (QString::fromLatin1(format) == "htm")
+            replaced << path("plan_BVImage1.jpg");
         for (const QString& name : replaced) {
             QFile file(name);
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
