@@ -58,6 +58,9 @@ TAnlageRech::TAnlageRech(const QString& settingsPath, QWidget* parent)
     connectFields();
     connectSpinners();
     connectResults();
+    // The window opens with the focus in the first field of the Tab order,
+    // not on the page tabs, so the keys start where the user types.
+    m_plan->edit(Field::AnlageSumme)->setFocus();
 
     if (readSeriesColours()) {
         loadStartupInputs(m_form, m_settingsPath);
@@ -95,6 +98,7 @@ void TAnlageRech::buildPages()
     layout->setContentsMargins(1, 1, 1, 1);
     m_pages = new QTabWidget(client);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setAccessibleName(QStringLiteral("Seiten"));
     m_pages->tabBar()->setAccessibleName(QStringLiteral("Seiten"));
     layout->addWidget(m_pages);
     setCentralWidget(client);

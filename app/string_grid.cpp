@@ -56,6 +56,16 @@ public:
     {
     }
 
+    // The editor of a cell is named like the cell, so a screen reader names
+    // the cell being typed in.
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (editor)
+            editor->setAccessibleName(index.data(Qt::AccessibleTextRole).toString());
+        return editor;
+    }
+
     bool eventFilter(QObject* object, QEvent* event) override
     {
         const std::optional<bool> forward = leavingDirection(event);

@@ -267,6 +267,7 @@ void TBVStandardPreview::buildTabs()
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("Tabs"));
     m_tabs->setMinimumWidth(120);
+    m_tabs->setAccessibleName(QStringLiteral("Thumbnails and search results"));
     m_tabs->tabBar()->setAccessibleName(QStringLiteral("Thumbnails and search results"));
     m_thumbGrid = new TBVThumbGrid;
     m_thumbGrid->setObjectName(QStringLiteral("ThumbGrid"));
