@@ -170,7 +170,10 @@ public:
             return box()->currentText();
         return QAccessibleWidget::text(t);
     }
-    QStringList actionNames() const override { return QStringList { showMenuAction() } + QAccessibleWidget::actionNames(); }
+    QStringList actionNames() const override
+    {
+        return QStringList { showMenuAction() } + QAccessibleWidget::actionNames();
+    }
     void doAction(const QString& name) override
     {
         if (name == showMenuAction())

@@ -29,6 +29,6 @@ QString chartDescription(const std::vector<calc::YearValues>& years)
     const QString span = years.size() == 1 ? QStringLiteral("1 Jahr") : QStringLiteral("%1 Jahre").arg(years.size());
     return QStringLiteral("Balkendiagramm über %1; Depotwert am Ende %2, davon Kapitaleinsatz %3, Rendite %4, "
                           "Dividende %5, Sonderzahlung %6.")
-        .arg(span, amount(total), amount(last.kapitaleinsatz), amount(last.rendite),
-            amount(last.dividente), amount(last.sonderzahlung));
+        .arg(span, amount(total), amount(last.kapitaleinsatz), amount(last.rendite), amount(last.dividente),
+            amount(last.sonderzahlung));
 }

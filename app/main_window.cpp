@@ -116,8 +116,8 @@ void TAnlageRech::buildPages()
 // grid and the memo included, which keep these keys for themselves otherwise.
 void TAnlageRech::addPageKeys()
 {
-    const std::pair<QKeySequence, int> keys[] = { { QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1 },
-        { QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1 } };
+    const std::pair<QKeySequence, int> keys[]
+        = { { QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1 }, { QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1 } };
     for (const auto& [sequence, step] : keys) {
         auto* shortcut = new QShortcut(sequence, this);
         connect(shortcut, &QShortcut::activated, this, [this, step = step] {

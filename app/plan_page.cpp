@@ -237,7 +237,7 @@ UpDown* PlanPage::addSpinner(const QString& name, Field field, int width)
     return spinner;
 }
 
-// The described hint stays as it is; a second line tells the keyboard path.
+// The hint stays as it is; a second line tells the keyboard path.
 void PlanPage::makeSearchable(FormLabel* label, const QString& keyHint)
 {
     label->setActivation(FormLabel::Activation::Button);

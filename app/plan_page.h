@@ -31,7 +31,7 @@ public:
     FormLabel* label15() const { return m_label15; }
     FormLabel* label16() const { return m_label16; }
     // Shows a result; its accessible name reads caption and value together
-    // ("Depotwert 41134,80"), its hint stays its description.
+    // ("Depotwert 41134,80"); its hint stays its accessible description.
     void showResult(ResultLabel label, const QString& text, const QString& hint);
 
 protected:

@@ -25,8 +25,8 @@ public:
         if (role != Qt::AccessibleTextRole || !tableWidget())
             return QTableWidgetItem::data(role);
         const QTableWidgetItem* heading = tableWidget()->verticalHeaderItem(row());
-        QString name = heading && !heading->text().isEmpty() ? heading->text()
-                                                             : QStringLiteral("Zeile %1").arg(row() + 1);
+        QString name
+            = heading && !heading->text().isEmpty() ? heading->text() : QStringLiteral("Zeile %1").arg(row() + 1);
         name += QStringLiteral(", Spalte %1").arg(column() + 1);
         if (!text().isEmpty())
             name += QStringLiteral(": ") + text();

@@ -249,6 +249,16 @@ def start_up_faults(main):
     type_text("10000")
 
 
+def dialog_opened(app, caption, what, title):
+    """Checks that the dialog `caption` opened, lists its unnamed controls and closes it by Escape."""
+    dialog = window(app, caption, timeout=5)
+    check(dialog is not None, what)
+    if dialog is not None:
+        print_unnamed(title, dialog)
+        key("Escape")
+        gone(app, caption)
+
+
 def search_by_enter(app, main):
     print("Keyboard: the depot value's search by Enter")
     for _ in range(7):
@@ -257,12 +267,8 @@ def search_by_enter(app, main):
     check(now is not None and now.name.startswith("Depotwert "),
           "Tab from Anlagensumme reaches the depot value (%s)" % (label(now) if now else "-"))
     key("Return")
-    box = window(app, "Berechnung des jährl.Anlagebetrags", timeout=5)
-    check(box is not None, "Enter on the focused depot value opens its search")
-    if box is not None:
-        print_unnamed("Input box", box)
-        key("Escape")
-        gone(app, "Berechnung des jährl.Anlagebetrags")
+    dialog_opened(app, "Berechnung des jährl.Anlagebetrags", "Enter on the focused depot value opens its search",
+                  "Input box")
 
 
 def leave_grid(main):
@@ -308,12 +314,7 @@ def preview_round(app, main):
     check(not missing, "every enabled button of the preview takes the focus%s"
           % (" (missing: %s)" % ", ".join(missing) if missing else ""))
     key("ctrl+f")
-    search = window(app, "Search for Text", timeout=5)
-    check(search is not None, "Ctrl+F opens the search")
-    if search is not None:
-        print_unnamed("Search dialog", search)
-        key("Escape")
-        gone(app, "Search for Text")
+    dialog_opened(app, "Search for Text", "Ctrl+F opens the search", "Search dialog")
     key("Escape")
     check(gone(app, "Report Preview"), "Escape closes the preview")
 

@@ -65,8 +65,8 @@ QString describe(QAccessibleInterface* node, const QString& path)
 {
     const QObject* object = node->object();
     const QString name = object && !object->objectName().isEmpty() ? object->objectName()
-        : object                                                 ? QString::fromLatin1(object->metaObject()->className())
-                                                                 : QStringLiteral("(item)");
+        : object ? QString::fromLatin1(object->metaObject()->className())
+                 : QStringLiteral("(item)");
     return path + QLatin1Char('/') + name;
 }
 
@@ -144,8 +144,8 @@ TEST_F(AccessibilityTest, FieldsAreNamedByTheirCaptions)
     QAccessibleInterface* box = accessible(child<QWidget>("ComboBox1"));
     EXPECT_EQ(box->role(), QAccessible::ComboBox);
     EXPECT_EQ(box->text(QAccessible::Value), "jährlich");
-    EXPECT_EQ(accessible(child<QWidget>("AnlageSumme"))->text(QAccessible::Description),
-        "Das ist die Summe in Ihrem Depot");
+    EXPECT_EQ(
+        accessible(child<QWidget>("AnlageSumme"))->text(QAccessible::Description), "Das ist die Summe in Ihrem Depot");
 }
 
 TEST_F(AccessibilityTest, EachSpinnerIsTwoButtonsThatClickWhenPressed)

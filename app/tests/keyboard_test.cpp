@@ -1,11 +1,13 @@
 // The main window by keyboard alone: the faults a keyboard user met in the
 // compounding box and in emptied fields, the arrow keys of the fields, the
 // searches, leaving the grid and turning the pages.
+#include "information.h"
 #include "main_window.h"
 #include "widget_events.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,6 +29,18 @@ void keyWith(QWidget* widget, int key, Qt::KeyboardModifiers modifiers)
     QKeyEvent release(QEvent::KeyRelease, key, modifiers);
     QApplication::sendEvent(widget, &release);
 }
+
+// Takes the web addresses the program asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    QStringList opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url.toString(); }
+};
 
 class KeyboardTest : public ::testing::Test {
 protected:
@@ -164,7 +179,6 @@ TEST_F(KeyboardTest, EnterOrSpaceOnASearchLabelRunsItsSearch)
     EXPECT_EQ(caption, "Berechnung des jährl.Anlagebetrags");
     EXPECT_EQ(child<QLineEdit>("Sparen")->text(), "90,17");
 
-
     open(dir.filePath("Fundorix.ini"));
     widget_events::key(child<QLabel>("Label15"), Qt::Key_Space);
     EXPECT_EQ(child<QLineEdit>("AnlageSumme")->text(), "41134,80");
@@ -207,4 +221,17 @@ TEST_F(KeyboardTest, CtrlPageDownTurnsThePagesFromTheGrid)
     EXPECT_EQ(pages->currentIndex(), gridPage - 1);
 }
 
+TEST_F(KeyboardTest, EnterOnAFocusedLinkOpensIt)
+{
+    UrlCatcher catcher;
+    widget_events::key(child<QLabel>("Label8"), Qt::Key_Return);
+    TInformation information;
+    widget_events::key(information.findChild<QLabel*>("Label5"), Qt::Key_Enter);
+    widget_events::key(information.findChild<QLabel*>("Label6"), Qt::Key_Return);
+    EXPECT_EQ(catcher.opened,
+        QStringList({ "https://www.wendlich.example/freeware/index.htm", "https://www.wendlich.example/" }));
 }
+
+}
+
+#include "keyboard_test.moc"

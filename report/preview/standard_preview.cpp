@@ -94,9 +94,9 @@ int steppedZoom(int zoom, bool in)
 
 QString withKeys(const QString& hint, const QList<QKeySequence>& keys)
 {
-    return keys.isEmpty() ? hint
-                          : hint + QStringLiteral(" (") + keys.first().toString(QKeySequence::NativeText)
-            + QLatin1Char(')');
+    return keys.isEmpty()
+        ? hint
+        : hint + QStringLiteral(" (") + keys.first().toString(QKeySequence::NativeText) + QLatin1Char(')');
 }
 
 // The client area of the stored form.

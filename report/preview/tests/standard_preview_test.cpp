@@ -351,9 +351,9 @@ TEST_F(PreviewWindow, TabReachesEveryEnabledButtonAndThePage)
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QApplication::sendEvent(focus, &tab);
     }
-    for (const char* name : { "ZoomFit", "ZoomToWidth", "Zoom100", "FirstPage", "PreviousPage", "nextPage",
-             "LastPage", "GotoPageButton", "FindButton", "copybutton", "PrintSetup", "Print", "LoadReport",
-             "SaveReport", "ExitButton", "BVPreview" })
+    for (const char* name :
+        { "ZoomFit", "ZoomToWidth", "Zoom100", "FirstPage", "PreviousPage", "nextPage", "LastPage", "GotoPageButton",
+            "FindButton", "copybutton", "PrintSetup", "Print", "LoadReport", "SaveReport", "ExitButton", "BVPreview" })
         EXPECT_TRUE(reached.contains(name)) << name;
     // Disabled once the pages are finished.
     EXPECT_FALSE(reached.contains("CancelButton"));
