@@ -150,7 +150,9 @@ def activate(pid):
     found = subprocess.run(["xdotool", "search", "--sync", "--pid", str(pid), "--name", "Fundorix"],
                            capture_output=True, text=True).stdout.split()
     if found:
-        subprocess.run(["xdotool", "windowactivate", "--sync", found[-1]], check=False)
+        activated = subprocess.run(["xdotool", "windowactivate", "--sync", found[-1]], capture_output=True)
+        if activated.returncode != 0:
+            subprocess.run(["xdotool", "windowfocus", "--sync", found[-1]], check=False)
         time.sleep(0.5)
 
 
