@@ -2,6 +2,7 @@
 
 #include "form_label.h"
 #include "net_form.h"
+#include "page_layout.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -11,19 +12,10 @@
 #include <algorithm>
 
 using namespace fundorix::calc;
+using namespace page_layout;
 
 namespace {
 
-// The places of the page "Plan".
-constexpr int captionLeft = 9;
-constexpr int fieldLeft = 136;
-constexpr int fieldWidth = 73;
-constexpr int fieldHeight = 17;
-constexpr int comboWidth = 89;
-constexpr int comboHeight = 24;
-constexpr int resultCaptionLeft = 268;
-constexpr int valueRightEdge = 456;
-constexpr int textGap = 4;
 // The widest value the right column keeps room for.
 const QString widestValue = QStringLiteral("-1234567,89");
 

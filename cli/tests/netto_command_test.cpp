@@ -1,5 +1,7 @@
 // fundorix-cli netto: the page "Netto" on the command line. The expected
 // texts come from an independent computation of the net rules.
+#include "cli_run.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -7,21 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(FUNDORIX_CLI), arguments);
-    process.waitForFinished(30000);
-    return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-        QString::fromUtf8(process.readAllStandardError()) };
-}
 
 TEST(CliNetto, DefaultsOfBothPages)
 {
