@@ -8,6 +8,8 @@
 #include "form_startup.h"
 #include "info_page.h"
 #include "information.h"
+#include "net_store.h"
+#include "netto_page.h"
 #include "number_conventions.h"
 #include "plan_page.h"
 #include "program_pictures.h"
@@ -44,6 +46,7 @@ TAnlageRech::TAnlageRech(const QString& settingsPath, QWidget* parent)
     : QMainWindow(parent)
     , m_services(this)
     , m_form(m_services)
+    , m_net(m_form)
     , m_solvers(m_form)
     , m_settingsPath(settingsPath)
 {
@@ -61,6 +64,7 @@ TAnlageRech::TAnlageRech(const QString& settingsPath, QWidget* parent)
     // The window opens with the focus in the first field of the Tab order,
     // not on the page tabs, so the keys start where the user types.
     m_plan->edit(Field::AnlageSumme)->setFocus();
+    NetStore().read(m_net);
 
     if (readSeriesColours()) {
         loadStartupInputs(m_form, m_settingsPath);
@@ -108,6 +112,7 @@ void TAnlageRech::buildPages()
     buildChartPage();
     m_pages->addTab(new StringGrid(m_form), QStringLiteral("Ein- und Abgänge"));
     m_pages->addTab(new InfoPage, QStringLiteral("Info"));
+    m_pages->addTab(new NettoPage(m_net), QStringLiteral("Netto"));
     m_pages->setCurrentIndex(0);
     addPageKeys();
 }
@@ -275,7 +280,11 @@ void TAnlageRech::Info1Click() { showInformationWindow(this); }
 void TAnlageRech::closeEvent(QCloseEvent* event)
 {
     // A refused write is reported, but the user still gets out.
-    const QString failure = ColourStore().write(m_chart.seriesColours());
+    // Both go to the same store: one refused write is reported once.
+    QString failure = ColourStore().write(m_chart.seriesColours());
+    const QString netFailure = NetStore().write(m_net);
+    if (failure.isEmpty())
+        failure = netFailure;
     if (!failure.isEmpty())
         m_services.showError(failure);
     event->accept();

@@ -2,6 +2,7 @@
 
 #include "form_label.h"
 #include "mode_box.h"
+#include "page_layout.h"
 #include "up_down.h"
 
 #include <QComboBox>
@@ -10,20 +11,9 @@
 #include <QStyle>
 #include <algorithm>
 
-namespace {
+using namespace page_layout;
 
-constexpr int captionLeft = 9;
-constexpr int fieldLeft = 136;
-constexpr int fieldWidth = 73;
-constexpr int fieldHeight = 17;
-constexpr int spinnerLeft = 209;
-constexpr int comboWidth = 89;
-constexpr int comboHeight = 24;
-constexpr int resultCaptionLeft = 268;
-constexpr int valueRightEdge = 456;
-// Room kept between a text and the next control when the font needs more
-// than the designed sizes.
-constexpr int textGap = 4;
+namespace {
 
 int rowTop(Field field)
 {

@@ -1,3 +1,5 @@
+#include "cli_run.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -6,21 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(FUNDORIX_CLI), arguments);
-    process.waitForFinished(30000);
-    return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-        QString::fromUtf8(process.readAllStandardError()) };
-}
 
 const QString defaultPlan = QStringLiteral("AnlageWunsch=41134,80\n"
                                            "Kapitaleinsatz=16000,00\n"
