@@ -2,6 +2,7 @@
 
 #include "calc/number_text.h"
 #include "calc/number_text_p.h"
+#include "calc/simulation_p.h"
 
 #include <cstdint>
 #include <cstring>
@@ -10,75 +11,16 @@ namespace fundorix::calc {
 
 namespace {
 
-    // Every formula of the recompute is evaluated in extended precision; the first
-    // operand is widened so that the whole expression is, and the result is
-    // stored into a double with storeDouble (which fails on overflow as the
-    // original's floating-point unit did).
-    using Extended = long double;
+    using detail::Extended;
 
-    enum class Mode { None, Monthly, Quarterly, HalfYearly, Yearly };
-
-    Mode modeOf(const std::string& text)
+    std::string yearLabel(int year)
     {
-        if (text == kModeMonthly)
-            return Mode::Monthly;
-        if (text == kModeQuarterly)
-            return Mode::Quarterly;
-        if (text == kModeHalfYearly)
-            return Mode::HalfYearly;
-        if (text == kModeYearly)
-            return Mode::Yearly;
-        return Mode::None;
+        return std::to_string(year); // the general number format of a whole number
     }
 
-    // Step 8.2 for one year: the running value from the year's start value.
-    double growYear(Mode mode, double laufwert, double monatsrate, double zinssatz)
-    {
-        double l = laufwert;
-        const double m = monatsrate;
-        const double z = zinssatz;
-        switch (mode) {
-        case Mode::Monthly:
-            for (int j = 1; j <= 12; ++j) {
-                l = detail::store(Extended(l) + m);
-                l = detail::store(Extended(l) * z / 12 + l);
-            }
-            break;
-        case Mode::Quarterly:
-            for (int j = 3; j <= 12; j += 3) {
-                l = detail::store((Extended(m) * 1.5L + l) * z / 4 + l);
-                l = detail::store(Extended(m) * 3 + l);
-            }
-            break;
-        case Mode::HalfYearly:
-            for (int j = 6; j <= 12; j += 6) {
-                l = detail::store((Extended(m) * 3 + l) * z / 2 + l);
-                l = detail::store(Extended(m) * 6 + l);
-            }
-            break;
-        case Mode::Yearly:
-            l = detail::store((Extended(m) * 6 + l) * z + l);
-            l = detail::store(Extended(m) * 12 + l);
-            break;
-        case Mode::None:
-            break;
-        }
-        return l;
-    }
+} // namespace
 
-    // The grid columns as step 8.5 visits them. Every year visits all
-    // columns 1..99 in order and parses each non-empty year cell; a cell that
-    // is not a whole number therefore fails the run in year 1, at that column.
-    // The columns are sorted once per run by (year, column) so that a year
-    // visits only its own columns.
-    struct GridPlan {
-        struct Entry {
-            int year;
-            int column;
-        };
-        std::vector<Entry> entries; // years 1..n only, sorted by year, then column
-        int firstBadColumn = 0; // 0: every non-empty year cell is a whole number
-    };
+namespace detail {
 
     GridPlan planGrid(const GridCells& grid, int years)
     {
@@ -109,22 +51,7 @@ namespace {
         return plan;
     }
 
-    // Step 8.5 for one column.
-    void applyExtraPayment(const GridCells& grid, int column, SimulationState& s)
-    {
-        const Extended m = parseDecimal(grid[1][static_cast<std::size_t>(column)]);
-        const Extended a = parseDecimal(grid[2][static_cast<std::size_t>(column)]);
-        s.depotwert = detail::store((13 - m) * (a * s.zinssatz) / 12 + (a + s.depotwert));
-        s.kapitalsumme = detail::store(a + s.kapitalsumme);
-        s.sonderzahlungen = detail::store(a + s.sonderzahlungen);
-    }
-
-    std::string yearLabel(int year)
-    {
-        return std::to_string(year); // the general number format of a whole number
-    }
-
-} // namespace
+} // namespace detail
 
 SimulationResult simulate(const SimulationInputs& inputs, const GridCells& grid, const SimulationState& previous)
 {
@@ -160,23 +87,21 @@ SimulationResult simulate(const SimulationInputs& inputs, const GridCells& grid,
 
         // 8.
         step = FailureStep::Year;
-        const Mode mode = modeOf(inputs.comboBox1);
-        const GridPlan plan = planGrid(grid, n);
+        const detail::Mode mode = detail::modeOf(inputs.comboBox1);
+        const detail::GridPlan plan = detail::planGrid(grid, n);
         auto next = plan.entries.begin();
         if (n > 0)
             r.years.reserve(static_cast<std::size_t>(n));
         for (int i = 1; i <= n; ++i) {
             r.failedYear = i;
-            const double laufwert = growYear(mode, s.jahresstart, monatsrate, s.zinssatz);
+            const double laufwert = detail::growYear(mode, s.jahresstart, monatsrate, s.zinssatz);
             s.depotwert = detail::store(Extended(laufwert) * s.dividendensatz + laufwert + jahresbetrag);
             s.dividendensumme = detail::store(Extended(s.jahresstart) * s.dividendensatz + s.dividendensumme);
-            for (; next != plan.entries.end() && next->year == i; ++next) {
-                if (plan.firstBadColumn != 0 && next->column > plan.firstBadColumn)
-                    break;
-                applyExtraPayment(grid, next->column, s);
-            }
-            if (plan.firstBadColumn != 0)
-                parseWholeNumber(grid[0][static_cast<std::size_t>(plan.firstBadColumn)]); // throws
+            detail::forEachPaymentOfYear(grid, plan, next, i, [&s](const detail::ExtraPayment& p) {
+                s.depotwert = detail::depotAfterPayment(p, s.zinssatz, s.depotwert);
+                s.kapitalsumme = detail::store(p.amount + s.kapitalsumme);
+                s.sonderzahlungen = detail::store(p.amount + s.sonderzahlungen);
+            });
             s.kapitalsumme = detail::store(Extended(monatsrate) * 12 + s.kapitalsumme);
             s.jahresstart = s.depotwert;
 
