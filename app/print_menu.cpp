@@ -3,16 +3,19 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QMenu>
 
 PrintMenu::PrintMenu(TAnlageRech& window)
     : m_window(window)
     , m_source(window.form(), window.chart())
     , m_commands(m_source, m_qEntwicklung, m_tTilgungsplan, m_output)
+    , m_netPlanCommand(m_source, m_tNettoEntwicklung, m_output)
 {
     connectAction(window, "Anlageentwicklung1", &PrintCommands::Anlageentwicklung1Click);
     connectAction(window, "Darlehnsberechnung1", &PrintCommands::Tilgungsplan1Click);
     connectAction(window, "RentenplanAuszahlungsphase1", &PrintCommands::RentenplanAuszahlungsphase1Click);
     connectAction(window, "Sparplan1", &PrintCommands::SparplanmitanschlieenderAuszahlungber30Jahre1Click);
+    addNetPlanAction(window);
     window.form().commandGuard().setBusyChanged([this](bool busy) { enableActions(!busy); });
 }
 
@@ -25,6 +28,16 @@ void PrintMenu::connectAction(TAnlageRech& window, const char* name, PlanOutcome
     QAction* action = window.findChild<QAction*>(QString::fromLatin1(name));
     m_actions.push_back(action);
     connect(action, &QAction::triggered, this, [this, command] { (m_commands.*command)(); });
+}
+
+// After the four plans, so their entries keep their places.
+void PrintMenu::addNetPlanAction(TAnlageRech& window)
+{
+    QAction* action
+        = window.findChild<QMenu*>(QStringLiteral("Drucken1"))->addAction(QStringLiteral("Netto-Anlageentwicklung"));
+    action->setObjectName(QStringLiteral("NettoAnlageentwicklung1"));
+    m_actions.push_back(action);
+    connect(action, &QAction::triggered, this, [this] { m_netPlanCommand.NettoAnlageentwicklung1Click(); });
 }
 
 void PrintMenu::enableActions(bool enabled)

@@ -24,6 +24,10 @@ struct NetPlanView {
     fundorix::calc::NetResult result;
 };
 
+// The view of options given as numbers (the command line's), each written in
+// the program's general number format, with the result computed under them.
+NetPlanView netPlanViewOf(const fundorix::calc::NetOptions& options, fundorix::calc::NetResult result);
+
 // What the print commands need of the calculator form. The form model
 // implements it for the window and the command-line tool; tests supply a fake.
 // Writing a field text that differs from the current one runs the recompute

@@ -110,14 +110,7 @@ calc::SimulationInputs FakePlanSource::simulationInputs() const
 
 NetPlanView FakePlanSource::netView() const
 {
-    NetPlanView view;
-    view.tax = QString::fromUtf8(calc::kNetTaxCaptions[static_cast<size_t>(netOptions.tax)]);
-    view.fund = QString::fromUtf8(calc::kFundTypeCaptions[static_cast<size_t>(netOptions.fund)]);
-    for (size_t field = 0; field < calc::netFieldCount; ++field)
-        view.fields[field] = QString::fromStdString(
-            calc::formatGeneral(calc::netFieldValue(netOptions, static_cast<calc::NetField>(field))));
-    view.result = calc::computeNet(simulationInputs(), m_grid, netOptions);
-    return view;
+    return netPlanViewOf(netOptions, calc::computeNet(simulationInputs(), m_grid, netOptions));
 }
 
 void FakePlanSource::recompute()
