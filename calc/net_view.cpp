@@ -16,12 +16,12 @@ namespace {
 
     constexpr std::array<NetFieldInfo, netFieldCount> kFieldInfos { {
         { "Freibetrag €", "Freibetrag", "1000", "Sparerpauschbetrag pro Jahr (2000 bei Zusammenveranlagung)",
-            "mindestens 0" },
+            "at least 0" },
         { "Basiszins %", "Basiszins", "3,2",
             "Basiszins für die Vorabpauschale (3,20 % für 2026, 2,53 % für 2025, 2,29 % für 2024, 2,55 % für 2023)",
             "" },
-        { "Fondskosten % p.a.", "Fondskosten", "0,2", "Laufende Kosten des Fonds im Jahr (TER)", "mindestens 0" },
-        { "Inflation %", "Inflation", "2", "Die jährliche Inflation", "größer als -100" },
+        { "Fondskosten % p.a.", "Fondskosten", "0,2", "Laufende Kosten des Fonds im Jahr (TER)", "at least 0" },
+        { "Inflation %", "Inflation", "2", "Die jährliche Inflation", "greater than -100" },
         { "Dynamik %", "Dynamik", "0", "Jährliche Erhöhung des monatlichen und des jährlichen Betrags", "" },
     } };
 

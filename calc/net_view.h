@@ -117,7 +117,7 @@ struct NetFieldInfo {
     const char* name; ///< the field's object name
     const char* defaultText; ///< the text the field starts with
     const char* hint; ///< the field's tooltip
-    const char* range; ///< what the range check demands, for messages ("" when any value is allowed)
+    const char* range; ///< what the range check demands, for the command line's messages ("" when any value is allowed)
 };
 const NetFieldInfo& netFieldInfo(NetField field);
 
