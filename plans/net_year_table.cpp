@@ -1,5 +1,6 @@
 #include "plans/net_year_table.h"
 
+#include "calc/errors.h"
 #include "calc/number_text.h"
 #include "plans/net_plan_texts.h"
 
@@ -7,7 +8,17 @@ namespace netyeartable {
 
 namespace {
 
-    QString amount(double value) { return QString::fromStdString(fundorix::calc::formatAmount(value)); }
+    // A value beyond whole cents (the path of a plan may pass through values
+    // larger than its end) keeps the fixed format's exponent form rather than
+    // failing the whole table.
+    QString amount(double value)
+    {
+        try {
+            return QString::fromStdString(fundorix::calc::formatAmount(value));
+        } catch (const fundorix::calc::ArithmeticError&) {
+            return QString::fromStdString(fundorix::calc::formatFixed2(value));
+        }
+    }
 
 }
 

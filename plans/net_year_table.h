@@ -12,8 +12,7 @@ namespace netyeartable {
 QStringList headings();
 
 // The year, then E_i, D_i, VP_i, T_i, W_i and W_i / (1 + p)^i in the amount
-// format. Throws fundorix::calc::ArithmeticError for an amount too large to
-// round to cents.
+// format; an amount too large to round to cents in the fixed format.
 QStringList cells(const fundorix::calc::NetYear& year);
 
 }
