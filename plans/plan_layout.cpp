@@ -79,13 +79,11 @@ PlanFilterComponentLayout rtfFilter()
     return { QStringLiteral("BVRTFFilter1"), QStringLiteral("TBVRTFFilter"), TTextEncoding::DefaultEncoding, {} };
 }
 
-std::vector<PlanPrintableLayout> entwicklungDetail()
+// The inputs block of the investment development, which the net plan shares.
+std::vector<PlanPrintableLayout> developmentInputs()
 {
     const std::nullopt_t inherit = std::nullopt;
-    const QString heading = QStringLiteral("Entwicklung Ihre Anlage bei folgenden Vorgaben:");
     return {
-        label("BVLabel1", left, 19.05, 2.12, 6.09, arial14, heading),
-        label("BVLabel12", left, 19.05, 2.12, 6.09, arial14, heading),
         label("BVLabel2", left, 19.05, 12.70, 4.50, inherit, QStringLiteral("Startkapital (Anlagesumme):")),
         label("BVLabel3", left, 19.05, 16.93, 4.50, inherit, QStringLiteral("monatlicher Sparrate:")),
         label("BVLabel5", left, 19.05, 21.17, 4.50, inherit, QStringLiteral("jährliche Sparrate:")),
@@ -100,6 +98,20 @@ std::vector<PlanPrintableLayout> entwicklungDetail()
         label("QVerrechnung", right, 96.04, 29.63, 4.50, inherit, QStringLiteral("QRendite")),
         label("QDividente", right, 96.04, 33.87, 4.50, inherit, QStringLiteral("QDividente")),
         label("QJahre", right, 96.04, 38.10, 4.50, inherit, QStringLiteral("Jahre")),
+    };
+}
+
+std::vector<PlanPrintableLayout> entwicklungDetail()
+{
+    const std::nullopt_t inherit = std::nullopt;
+    const QString heading = QStringLiteral("Entwicklung Ihre Anlage bei folgenden Vorgaben:");
+    std::vector<PlanPrintableLayout> printables {
+        label("BVLabel1", left, 19.05, 2.12, 6.09, arial14, heading),
+        label("BVLabel12", left, 19.05, 2.12, 6.09, arial14, heading),
+    };
+    const std::vector<PlanPrintableLayout> inputs = developmentInputs();
+    printables.insert(printables.end(), inputs.begin(), inputs.end());
+    const std::vector<PlanPrintableLayout> rest {
         label("BVLabel11", left, 112.18, 10.32, 4.50, arial10Bold,
             QStringLiteral("Extra Einzahlungen oder Auszahlungen:")),
         memo(14.55, 16.67, inherit),
@@ -118,6 +130,8 @@ std::vector<PlanPrintableLayout> entwicklungDetail()
         label("BVLabel15", left, 21.17, 203.20, 4.50, inherit, QStringLiteral("Entspricht einem Wertzuwachs von:  ")),
         label("QZuwach", right, 129.38, 203.20, 4.50, inherit, QStringLiteral("QZuwachs")),
     };
+    printables.insert(printables.end(), rest.begin(), rest.end());
+    return printables;
 }
 
 std::vector<PlanPrintableLayout> tilgungsplanDetail()
@@ -209,29 +223,6 @@ constexpr double netNoteHeightMm = 8.47;
 // The right edges of the year table's columns.
 constexpr std::array<double, 7> netColumnRightMm { 29.63, 56.0, 82.5, 109.0, 135.5, 162.0, 188.5 };
 
-std::vector<PlanPrintableLayout> nettoInputs()
-{
-    const std::nullopt_t inherit = std::nullopt;
-    return {
-        label("BVLabel1", left, 19.05, 2.12, 6.09, arial14,
-            QStringLiteral("Netto-Anlageentwicklung nach Kosten, Steuern und Inflation")),
-        label("BVLabel2", left, 19.05, 12.70, 4.50, inherit, QStringLiteral("Startkapital (Anlagesumme):")),
-        label("BVLabel3", left, 19.05, 16.93, 4.50, inherit, QStringLiteral("monatlicher Sparrate:")),
-        label("BVLabel5", left, 19.05, 21.17, 4.50, inherit, QStringLiteral("jährliche Sparrate:")),
-        label("BVLabel8", left, 19.05, 25.40, 4.50, inherit, QStringLiteral("jährliche Verzinsung:")),
-        label("BVLabel6", left, 19.05, 29.63, 4.50, inherit, QStringLiteral("Verzinsverrechnung:")),
-        label("BVLabel10", left, 19.05, 33.87, 4.50, inherit, QStringLiteral("jahrliches Bonus oder Gebühr:")),
-        label("BVLabel9", left, 19.05, 38.10, 4.50, inherit, QStringLiteral("Berechnungszeitraum:")),
-        label("QAnlagesumme", right, 96.04, 12.70, 4.50, inherit, QStringLiteral("QAnlagesumme")),
-        label("QSparen", right, 96.04, 16.93, 4.50, inherit, QStringLiteral("QSparen")),
-        label("QJSparen", right, 96.04, 21.17, 4.50, inherit, QStringLiteral("QJSparen")),
-        label("QRendite", right, 96.04, 25.40, 4.50, inherit, QStringLiteral("QRendite")),
-        label("QVerrechnung", right, 96.04, 29.63, 4.50, inherit, QStringLiteral("QVerrechnung")),
-        label("QDividente", right, 96.04, 33.87, 4.50, inherit, QStringLiteral("QDividente")),
-        label("QJahre", right, 96.04, 38.10, 4.50, inherit, QStringLiteral("Jahre")),
-    };
-}
-
 // Caption labels at the left edge, the values the command sets right-aligned on a common edge.
 void addBlockRow(std::vector<PlanPrintableLayout>& printables, const char* captionLabel, const QString& caption,
     const char* valueLabel, double captionMm, double valueMm, double topMm)
@@ -242,7 +233,10 @@ void addBlockRow(std::vector<PlanPrintableLayout>& printables, const char* capti
 
 std::vector<PlanPrintableLayout> nettoDetail()
 {
-    std::vector<PlanPrintableLayout> printables = nettoInputs();
+    std::vector<PlanPrintableLayout> printables { label("BVLabel1", left, 19.05, 2.12, 6.09, arial14,
+        QStringLiteral("Netto-Anlageentwicklung nach Kosten, Steuern und Inflation")) };
+    const std::vector<PlanPrintableLayout> inputs = developmentInputs();
+    printables.insert(printables.end(), inputs.begin(), inputs.end());
     printables.push_back(label("BVLabel11", left, netOptionsCaptionMm, 10.32, 4.50, arial10Bold,
         QStringLiteral("Kosten, Steuern und Inflation:")));
     for (size_t row = 0; row < netplantexts::optionRows.size(); ++row) {

@@ -1,31 +1,20 @@
 #include "calc/number_text.h"
 #include "fake_plan_source.h"
+#include "generated_pages.h"
 #include "plans/net_plan_command.h"
 #include "plans/net_plan_texts.h"
 #include "plans/report_plan_definition.h"
 #include "report/emf/emf_player.h"
-#include "report/emf/painter_canvas.h"
 #include "report/engine/label.h"
 #include "report/store/printer.h"
 
 #include <QDir>
-#include <QPainter>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
 namespace calc = fundorix::calc;
-
-class GeneratingOutput : public PlanOutput {
-public:
-    void preview(PlanDefinition& definition) override
-    {
-        printer = std::make_unique<TBVPrinter>();
-        definition.report()->generate(*printer);
-    }
-    std::unique_ptr<TBVPrinter> printer;
-};
 
 QString amount(double value) { return QString::fromStdString(calc::formatAmount(value)); }
 
@@ -126,17 +115,6 @@ std::vector<PrintedText> printedTexts(const TBVPrinter& printer)
     return texts;
 }
 
-QImage renderPage(const TBVPrinter& printer, int page)
-{
-    const std::unique_ptr<EmfPage> picture = printer.GetPage(page);
-    QImage image(picture->sizePx(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    PainterCanvas canvas(painter, 96, 96);
-    EmfPlayer(*picture).play(canvas);
-    return image;
-}
-
 struct GeneratedNetPlan {
     FakePlanSource source;
     TNettoEntwicklung definition;
@@ -156,7 +134,7 @@ int px(double mm) { return qRound(mm * 96 / 25.4); }
 TEST(NetPlan, HundredYearsRunOverFullPagesUnderRepeatedHeadingsWithoutLosingARow)
 {
     GeneratedNetPlan plan(100);
-    const TBVPrinter& printer = *plan.output.printer;
+    const TBVPrinter& printer = *plan.output.printers.at(0);
     const std::vector<PrintedText> texts = printedTexts(printer);
     const int pages = printer.PageCount();
     ASSERT_GE(pages, 2);
@@ -205,7 +183,7 @@ TEST(NetPlan, HundredYearsRunOverFullPagesUnderRepeatedHeadingsWithoutLosingARow
 TEST(NetPlan, ShortPlanFitsOnePageWithTheNoteAndTheFooter)
 {
     GeneratedNetPlan plan(10);
-    const TBVPrinter& printer = *plan.output.printer;
+    const TBVPrinter& printer = *plan.output.printers.at(0);
     ASSERT_EQ(printer.PageCount(), 1);
     QStringList texts;
     for (const PrintedText& t : printedTexts(printer))
