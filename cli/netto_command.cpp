@@ -76,7 +76,9 @@ int runNetto(const QStringList& arguments)
     return exitSuccess;
 }
 
-const QString usage = QStringLiteral("  fundorix-cli netto [--json|--csv] %1 [SETTINGS]\n").arg(netOptionsUsage());
+const QString usage = QStringLiteral("  fundorix-cli netto [--json] %1 [SETTINGS]\n"
+                                     "  fundorix-cli netto --csv [net options] [SETTINGS]\n")
+                          .arg(netOptionsUsage());
 const QByteArray usageUtf8 = usage.toUtf8();
 const CommandRegistration registration({ "netto", usageUtf8.constData(), runNetto });
 
