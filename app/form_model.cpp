@@ -156,6 +156,7 @@ void FormModel::recompute()
 void FormModel::applyResult(const calc::SimulationResult& result)
 {
     m_state = result.state;
+    m_lastRecomputeOk = result.ok;
     if (result.seriesCleared)
         m_yearValues = result.years;
     if (result.sumLineRecomputed) {

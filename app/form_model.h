@@ -59,6 +59,8 @@ public:
     void recompute();
 
     const fundorix::calc::SimulationState& state() const { return m_state; }
+    // Whether the latest recompute ran to its end (a failed one shows "0,00").
+    bool lastRecomputeOk() const { return m_lastRecomputeOk; }
     double depotwert() const { return m_state.depotwert; }
     // The chart's current points (those of the latest run that reached the
     // series, complete or not).
@@ -98,6 +100,7 @@ private:
     int m_years = defaultYears;
     ExtraGrid m_grid;
     fundorix::calc::SimulationState m_state;
+    bool m_lastRecomputeOk = false;
     std::vector<fundorix::calc::YearValues> m_yearValues;
     std::vector<double> m_sumLine;
     CommandGuard m_commandGuard;

@@ -7,6 +7,8 @@
 #include "form_startup.h"
 #include "info_page.h"
 #include "information.h"
+#include "net_store.h"
+#include "netto_page.h"
 #include "number_conventions.h"
 #include "plan_page.h"
 #include "program_pictures.h"
@@ -41,6 +43,7 @@ TAnlageRech::TAnlageRech(const QString& settingsPath, QWidget* parent)
     : QMainWindow(parent)
     , m_services(this)
     , m_form(m_services)
+    , m_net(m_form)
     , m_solvers(m_form)
     , m_settingsPath(settingsPath)
 {
@@ -55,6 +58,7 @@ TAnlageRech::TAnlageRech(const QString& settingsPath, QWidget* parent)
     connectFields();
     connectSpinners();
     connectResults();
+    NetStore().read(m_net);
 
     if (readSeriesColours()) {
         loadStartupInputs(m_form, m_settingsPath);
@@ -100,6 +104,7 @@ void TAnlageRech::buildPages()
     buildChartPage();
     m_pages->addTab(new StringGrid(m_form), QStringLiteral("Ein- und Abgänge"));
     m_pages->addTab(new InfoPage, QStringLiteral("Info"));
+    m_pages->addTab(new NettoPage(m_net), QStringLiteral("Netto"));
     m_pages->setCurrentIndex(0);
 }
 
@@ -229,7 +234,11 @@ void TAnlageRech::Info1Click() { showInformationWindow(this); }
 void TAnlageRech::closeEvent(QCloseEvent* event)
 {
     // A refused write is reported, but the user still gets out.
-    const QString failure = ColourStore().write(m_chart.seriesColours());
+    // Both go to the same store: one refused write is reported once.
+    QString failure = ColourStore().write(m_chart.seriesColours());
+    const QString netFailure = NetStore().write(m_net);
+    if (failure.isEmpty())
+        failure = netFailure;
     if (!failure.isEmpty())
         m_services.showError(failure);
     event->accept();

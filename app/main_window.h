@@ -4,6 +4,7 @@
 #include "dialog_services.h"
 #include "form_fields.h"
 #include "form_model.h"
+#include "net_form.h"
 #include "target_solvers.h"
 
 #include <QMainWindow>
@@ -26,6 +27,8 @@ public:
     explicit TAnlageRech(const QString& settingsPath, QWidget* parent = nullptr);
 
     FormModel& form() { return m_form; }
+    // The page "Netto": the net options and results, following the form.
+    NetForm& net() { return m_net; }
     TargetSolvers& solvers() { return m_solvers; }
     // Chart1, refilled by every recompute; the printed plans render it.
     ChartBinding& chart() { return m_chart; }
@@ -40,7 +43,8 @@ public slots:
     void Info1Click();
 
 protected:
-    // FormClose: every way of closing stores the chart colours; no question.
+    // FormClose: every way of closing stores the chart colours and the net
+    // options; no question.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -59,6 +63,7 @@ private:
     // Declared before the form, which feeds it on every recompute.
     ChartBinding m_chart;
     FormModel m_form;
+    NetForm m_net;
     TargetSolvers m_solvers;
     QString m_settingsPath;
     QTabWidget* m_pages = nullptr;

@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, OpensWithTheComputedPlan)
     EXPECT_GE(window->centralWidget()->width(), 480);
     EXPECT_GE(window->centralWidget()->height(), 221);
     auto* pages = child<QTabWidget>("PageControl1");
-    ASSERT_EQ(pages->count(), 4);
+    ASSERT_EQ(pages->count(), 5);
     EXPECT_EQ(pages->tabText(2), "Ein- und Abgänge");
     EXPECT_EQ(pages->currentIndex(), 0);
     EXPECT_EQ(shown("AnlageWunsch"), "41134,80");
