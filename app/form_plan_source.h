@@ -27,7 +27,8 @@ public:
     int years() const override;
     void setYears(int years) override;
     double depotwert() const override;
-    // What the page "Netto" shows; until a page is attached, the plan under the default options.
+    // What the page "Netto" shows (the window's print menu attaches the
+    // page); without a page, the plan under the default options.
     NetPlanView netView() const override;
     void setNetView(std::function<NetPlanView()> view) { m_netView = std::move(view); }
     QImage renderChart(const QSize& size) const override;

@@ -5,6 +5,24 @@
 #include <QAction>
 #include <QMenu>
 
+namespace {
+
+// The page "Netto" as it stands: its choices, its field texts as typed and
+// the results it shows.
+NetPlanView pageNetView(const NetForm& net)
+{
+    namespace calc = fundorix::calc;
+    NetPlanView view;
+    view.tax = QString::fromUtf8(calc::kNetTaxCaptions[static_cast<size_t>(net.tax())]);
+    view.fund = QString::fromUtf8(calc::kFundTypeCaptions[static_cast<size_t>(net.fund())]);
+    for (size_t field = 0; field < calc::netFieldCount; ++field)
+        view.fields[field] = net.fieldText(static_cast<calc::NetField>(field));
+    view.result = net.result();
+    return view;
+}
+
+}
+
 PrintMenu::PrintMenu(TAnlageRech& window)
     : m_window(window)
     , m_source(window.form(), window.chart())
@@ -15,6 +33,7 @@ PrintMenu::PrintMenu(TAnlageRech& window)
     connectAction(window, "Darlehnsberechnung1", &PrintCommands::Tilgungsplan1Click);
     connectAction(window, "RentenplanAuszahlungsphase1", &PrintCommands::RentenplanAuszahlungsphase1Click);
     connectAction(window, "Sparplan1", &PrintCommands::SparplanmitanschlieenderAuszahlungber30Jahre1Click);
+    m_source.setNetView([&window] { return pageNetView(window.net()); });
     addNetPlanAction(window);
     window.form().commandGuard().setBusyChanged([this](bool busy) { enableActions(!busy); });
 }

@@ -186,4 +186,24 @@ TEST_F(PrintMenuTest, NetPlanIsTheFifthEntryAndShowsItsYearTable)
     EXPECT_EQ(openPreview(), nullptr);
 }
 
+// The plan prints the page "Netto" as the user left it: its choices, its
+// field texts as typed and the results it shows.
+TEST_F(PrintMenuTest, NetPlanPrintsThePageNettoAsItStands)
+{
+    window.net().setTax(fundorix::calc::NetTax::Kirche9);
+    window.net().setFieldText(fundorix::calc::NetField::Dynamik, "5");
+    window.net().setFieldText(fundorix::calc::NetField::Basiszins, "2,53");
+    QStringList texts;
+    whenPreviewFinished([&](TBVStandardPreview& preview) {
+        for (const EmfText& text : EmfPlayer(*preview.preview()->printer()->GetPage(1)).texts())
+            texts << text.text;
+        preview.close();
+    });
+    action("NettoAnlageentwicklung1")->trigger();
+    // 600 paid in the first year, 5 % more in the second.
+    for (const char* expected : { "mit 9 % Kirchensteuer", "5 %", "2,53 %", "600,00", "630,00" })
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected;
+    EXPECT_TRUE(texts.contains(window.net().resultText(fundorix::calc::NetItem::Netto) + QString::fromUtf8(" €")));
+}
+
 }
