@@ -1,9 +1,12 @@
 // The form recompute is what every keystroke and every search trial costs.
 #include "form_model.h"
 #include "form_services.h"
+#include "net_form.h"
 #include "target_solvers.h"
 
 #include <benchmark/benchmark.h>
+
+#include <ctime>
 
 namespace {
 
@@ -54,6 +57,59 @@ void BM_FormRecomputeLargestPlan(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FormRecomputeLargestPlan)->Unit(benchmark::kMicrosecond);
+
+// The same recompute with the page "Netto" following it: the plan's
+// simulation, then the net view (the depot's path with and without fund
+// costs, the year's taxes).
+void BM_FormRecomputeLargestPlanWithNetView(benchmark::State& state)
+{
+    SilentServices services;
+    FormModel form(services);
+    NetForm net(form);
+    fillLargestPlan(form);
+    for (auto _ : state) {
+        form.recompute();
+        benchmark::DoNotOptimize(net.result().netto);
+    }
+}
+BENCHMARK(BM_FormRecomputeLargestPlanWithNetView)->Unit(benchmark::kMicrosecond);
+
+// Both recomputes in turn, so that the ratio (target: at most 2.5) compares
+// them under the same load of the machine; timed in the thread's processor
+// time, which other processes do not inflate.
+double threadSeconds()
+{
+    timespec t {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+void BM_NetViewRatio_LargestPlan(benchmark::State& state)
+{
+    SilentServices services;
+    FormModel plain(services);
+    FormModel followed(services);
+    NetForm net(followed);
+    fillLargestPlan(plain);
+    fillLargestPlan(followed);
+    double withoutNet = 0;
+    double withNet = 0;
+    for (auto _ : state) {
+        const double t0 = threadSeconds();
+        plain.recompute();
+        const double t1 = threadSeconds();
+        followed.recompute();
+        const double t2 = threadSeconds();
+        withoutNet += t1 - t0;
+        withNet += t2 - t1;
+        benchmark::DoNotOptimize(net.result().netto);
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["plan_us"] = withoutNet / n * 1e6;
+    state.counters["with_net_us"] = withNet / n * 1e6;
+    state.counters["ratio"] = withNet / withoutNet;
+}
+BENCHMARK(BM_NetViewRatio_LargestPlan)->Unit(benchmark::kMicrosecond);
 
 // A typed change: the write itself runs the recompute.
 void BM_FormFieldWriteLargestPlan(benchmark::State& state)

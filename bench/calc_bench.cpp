@@ -1,9 +1,11 @@
 // Benchmarks of the calculation module:
 //   - the simulation core, 100 years "monatlich" with 99 extra payments,
-//     beside a bare loop of the same arithmetic as its floor;
+//     beside a bare loop of the same arithmetic as its floor, and the net
+//     view of the same plan;
 //   - each search: the three worked examples and a payout over
 //     100 years, driven through a minimal stand-in for the form model (a
 //     trial write runs the simulation when the text changes).
+#include "calc/net_view.h"
 #include "calc/simulation.h"
 #include "calc/target_search.h"
 
@@ -47,6 +49,21 @@ void BM_SimulationCore(benchmark::State& st)
     }
 }
 BENCHMARK(BM_SimulationCore)->Unit(benchmark::kMicrosecond);
+
+// The net view of the same plan beside it, as the form runs it after a
+// successful recompute: two walks of the depot's path (with and without
+// fund costs) and the year's taxes.
+void BM_NetViewCore(benchmark::State& st)
+{
+    const SimulationInputs in = coreInputs();
+    const GridCells grid = coreGrid();
+    const NetOptions options;
+    for (auto _ : st) {
+        NetResult r = computeNet(in, grid, options, true);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_NetViewCore)->Unit(benchmark::kMicrosecond);
 
 // The floor: the same arithmetic with the parsing, checks, texts and chart
 // points taken away: per month two formulas in extended precision, each

@@ -79,8 +79,12 @@ namespace {
 
     Extended roundedTax(Extended amount) { return detail::store(roundToCents(amount)); }
 
-    // What the plan's fields give the depot's path, parsed once.
+    // What the plan's fields and grid give the depot's path, parsed once.
     struct PathSetup {
+        struct Payment {
+            int year;
+            detail::ExtraPayment payment;
+        };
         detail::Mode mode;
         int years;
         double anlageSumme;
@@ -89,9 +93,23 @@ namespace {
         double monatsrate;
         double jahresbetrag;
         Extended growth; // 1 + d
-        const GridCells& grid;
-        detail::GridPlan plan;
+        std::vector<Payment> payments; // years 1..n, by year, then column
     };
+
+    // The payments of the simulated years, in the order the year loop takes
+    // them. A cell the plan cannot read fails the net view as it fails the
+    // plan (the plan reads every one of them).
+    std::vector<PathSetup::Payment> paymentsOf(const GridCells& grid, int years)
+    {
+        const detail::GridPlan plan = detail::planGrid(grid, years);
+        if (plan.firstBadColumn != 0 && years >= 1)
+            parseWholeNumber(grid[0][static_cast<std::size_t>(plan.firstBadColumn)]); // throws
+        std::vector<PathSetup::Payment> payments;
+        payments.reserve(plan.entries.size());
+        for (const detail::GridPlan::Entry& e : plan.entries)
+            payments.push_back({ e.year, detail::extraPaymentAt(grid, e.column) });
+        return payments;
+    }
 
     PathSetup setupPath(const SimulationInputs& in, const GridCells& grid, double dynamik)
     {
@@ -102,7 +120,7 @@ namespace {
         const double jahresbetrag = detail::store(parseDecimal(in.edit1));
         const int n = static_cast<std::int16_t>(in.years);
         return { detail::modeOf(in.comboBox1), n, anlageSumme, zinssatz, dividendensatz, monatsrate, jahresbetrag,
-            1 + Extended(fraction(dynamik)), grid, detail::planGrid(grid, n) };
+            1 + Extended(fraction(dynamik)), paymentsOf(grid, n) };
     }
 
     // One year of the depot's path, as the tax needs it.
@@ -114,32 +132,39 @@ namespace {
         double yearly; // Y_i
         double end; // W_i
         Extended extras; // the year's extra payments
-        Extended weightedExtras; // Σ a·(13 − m)/12
+        Extended weightedExtras; // sum of a * (13 - m) / 12
     };
 
-    // The plan's year loop with growth rate z and growing amounts; the
-    // operations on the depot's value are those of the savings simulation.
-    template <typename PerYear> double walkPath(const PathSetup& s, double z, PerYear&& perYear)
+    // Lane 0 grows at the net rate z, lane 1 without fund costs; the
+    // operations on each lane's value are those of the savings simulation.
+    using Lanes = std::array<double, 2>;
+
+    template <typename PerYear> Lanes walkPaths(const PathSetup& s, const Lanes& z, PerYear&& perYear)
     {
-        double start = s.anlageSumme;
+        Lanes start { s.anlageSumme, s.anlageSumme };
         double monthly = s.monatsrate;
         double yearly = s.jahresbetrag;
-        auto next = s.plan.entries.cbegin();
+        auto next = s.payments.cbegin();
         for (int i = 1; i <= s.years; ++i) {
             if (i > 1) {
                 monthly = detail::store(Extended(monthly) * s.growth);
                 yearly = detail::store(Extended(yearly) * s.growth);
             }
-            const double laufwert = detail::growYear(s.mode, start, monthly, z);
-            double end = detail::store(Extended(laufwert) * s.dividendensatz + laufwert + yearly);
+            Lanes laufwert = start;
+            detail::growYears<2>(s.mode, laufwert, monthly, z);
+            Lanes end;
+            for (std::size_t k = 0; k < end.size(); ++k)
+                end[k] = detail::store(Extended(laufwert[k]) * s.dividendensatz + laufwert[k] + yearly);
             Extended extras = 0;
             Extended weighted = 0;
-            detail::forEachPaymentOfYear(s.grid, s.plan, next, i, [&](const detail::ExtraPayment& p) {
-                end = detail::depotAfterPayment(p, z, end);
+            for (; next != s.payments.cend() && next->year == i; ++next) {
+                const detail::ExtraPayment& p = next->payment;
+                for (std::size_t k = 0; k < end.size(); ++k)
+                    end[k] = detail::depotAfterPayment(p, z[k], end[k]);
                 extras += p.amount;
                 weighted += p.amount * (13 - p.month) / 12;
-            });
-            perYear(YearPath { i, start, laufwert, monthly, yearly, end, extras, weighted });
+            }
+            perYear(YearPath { i, start[0], laufwert[0], monthly, yearly, end[0], extras, weighted });
             start = end;
         }
         return start;
@@ -219,9 +244,10 @@ namespace {
         NetResult r;
         if (setup.years > 0)
             r.years.reserve(static_cast<std::size_t>(setup.years));
-        const double end = walkPath(setup, z, [&](const YearPath& y) { r.years.push_back(ledger.book(setup, y)); });
-        const double endWithoutCosts
-            = z == setup.zinssatz ? end : walkPath(setup, setup.zinssatz, [](const YearPath&) {});
+        const Lanes ends = walkPaths(
+            setup, { z, setup.zinssatz }, [&](const YearPath& y) { r.years.push_back(ledger.book(setup, y)); });
+        const double end = ends[0];
+        const double endWithoutCosts = ends[1];
         r.depotwert = end;
         r.fondskosten = detail::store(Extended(endWithoutCosts) - end);
         r.steuernLaufend = detail::store(ledger.taxes());

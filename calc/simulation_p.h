@@ -7,6 +7,8 @@
 #include "calc/number_text_p.h"
 #include "calc/simulation.h"
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -32,39 +34,56 @@ inline Mode modeOf(const std::string& text)
     return Mode::None;
 }
 
-// The running value from the year's start value, month by month.
-inline double growYear(Mode mode, double laufwert, double monatsrate, double zinssatz)
+// The running values from the year's start values, month by month, for N
+// depots that differ only in their growth rate. The lanes are stepped side
+// by side, so that their chains of dependent operations overlap; each lane
+// gets exactly the operations of a depot of its own.
+template <std::size_t N>
+inline void growYears(Mode mode, std::array<double, N>& l, double monatsrate, const std::array<double, N>& zinssatz)
 {
-    double l = laufwert;
     const double m = monatsrate;
-    const double z = zinssatz;
+    const auto& z = zinssatz;
     switch (mode) {
     case Mode::Monthly:
         for (int j = 1; j <= 12; ++j) {
-            l = store(Extended(l) + m);
-            l = store(Extended(l) * z / 12 + l);
+            for (std::size_t k = 0; k < N; ++k)
+                l[k] = store(Extended(l[k]) + m);
+            for (std::size_t k = 0; k < N; ++k)
+                l[k] = store(Extended(l[k]) * z[k] / 12 + l[k]);
         }
         break;
     case Mode::Quarterly:
         for (int j = 3; j <= 12; j += 3) {
-            l = store((Extended(m) * 1.5L + l) * z / 4 + l);
-            l = store(Extended(m) * 3 + l);
+            for (std::size_t k = 0; k < N; ++k)
+                l[k] = store((Extended(m) * 1.5L + l[k]) * z[k] / 4 + l[k]);
+            for (std::size_t k = 0; k < N; ++k)
+                l[k] = store(Extended(m) * 3 + l[k]);
         }
         break;
     case Mode::HalfYearly:
         for (int j = 6; j <= 12; j += 6) {
-            l = store((Extended(m) * 3 + l) * z / 2 + l);
-            l = store(Extended(m) * 6 + l);
+            for (std::size_t k = 0; k < N; ++k)
+                l[k] = store((Extended(m) * 3 + l[k]) * z[k] / 2 + l[k]);
+            for (std::size_t k = 0; k < N; ++k)
+                l[k] = store(Extended(m) * 6 + l[k]);
         }
         break;
     case Mode::Yearly:
-        l = store((Extended(m) * 6 + l) * z + l);
-        l = store(Extended(m) * 12 + l);
+        for (std::size_t k = 0; k < N; ++k) {
+            l[k] = store((Extended(m) * 6 + l[k]) * z[k] + l[k]);
+            l[k] = store(Extended(m) * 12 + l[k]);
+        }
         break;
     case Mode::None:
         break;
     }
-    return l;
+}
+
+inline double growYear(Mode mode, double laufwert, double monatsrate, double zinssatz)
+{
+    std::array<double, 1> l { laufwert };
+    growYears<1>(mode, l, monatsrate, { zinssatz });
+    return l[0];
 }
 
 // The grid columns as the year loop visits them. Every year visits all
