@@ -69,6 +69,11 @@ void FormPlanSource::setYears(int years) { m_form.setYears(years); }
 
 double FormPlanSource::depotwert() const { return m_form.depotwert(); }
 
+NetPlanView FormPlanSource::netView() const
+{
+    return m_netView ? m_netView() : netPlanView(m_form, fundorix::calc::NetOptions());
+}
+
 QImage FormPlanSource::renderChart(const QSize& size) const { return m_chart.render(size); }
 
 void FormPlanSource::showMessage(const QString& message) { m_form.services().showMessage(message); }
@@ -81,3 +86,8 @@ bool FormPlanSource::searchPayout()
 }
 
 CommandGuard& FormPlanSource::commandGuard() { return m_form.commandGuard(); }
+
+NetPlanView netPlanView(const FormModel& form, const fundorix::calc::NetOptions& options)
+{
+    return netPlanViewOf(options, fundorix::calc::computeNet(form.simulationInputs(), form.grid().cells(), options));
+}

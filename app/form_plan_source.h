@@ -2,8 +2,14 @@
 
 #include "plans/plan_source.h"
 
+#include <functional>
+
 class ChartBinding;
 class FormModel;
+
+// The net view of the form's plan under the given options, the options
+// written as numbers in the program's general format.
+NetPlanView netPlanView(const FormModel& form, const fundorix::calc::NetOptions& options);
 
 // The calculator form as the print commands see it. The window and the
 // command-line tool hand the commands this one source, so a printed plan
@@ -21,6 +27,10 @@ public:
     int years() const override;
     void setYears(int years) override;
     double depotwert() const override;
+    // What the page "Netto" shows (the window's print menu attaches the
+    // page); without a page, the plan under the default options.
+    NetPlanView netView() const override;
+    void setNetView(std::function<NetPlanView()> view) { m_netView = std::move(view); }
     QImage renderChart(const QSize& size) const override;
     void showMessage(const QString& message) override;
     void showError(const QString& message) override;
@@ -31,4 +41,5 @@ public:
 private:
     FormModel& m_form;
     ChartBinding& m_chart;
+    std::function<NetPlanView()> m_netView;
 };

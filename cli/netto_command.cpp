@@ -3,6 +3,7 @@
 #include "command.h"
 #include "form_session.h"
 #include "json_writer.h"
+#include "net_csv.h"
 #include "net_options.h"
 #include "plan_output.h"
 
@@ -49,12 +50,15 @@ void printJson(const NetResult& result, const NetOptions& options)
 
 int runNetto(const QStringList& arguments)
 {
-    const ParsedArguments parsed = parseArguments(arguments, netOptionNames(), { QStringLiteral("--json") });
+    const ParsedArguments parsed
+        = parseArguments(arguments, netOptionNames(), { QStringLiteral("--json"), QStringLiteral("--csv") });
     NetOptions options;
     QString settings;
     QString error = parsed.error;
     if (error.isEmpty())
         error = readNetOptions(parsed, options);
+    if (error.isEmpty() && parsed.hasFlag(QStringLiteral("--json")) && parsed.hasFlag(QStringLiteral("--csv")))
+        error = QStringLiteral("netto takes --json or --csv, not both");
     if (error.isEmpty())
         takeSettingsArgument(parsed.positionals, settings, error);
     if (!error.isEmpty())
@@ -65,12 +69,16 @@ int runNetto(const QStringList& arguments)
     const NetResult result = computeNet(form.simulationInputs(), form.grid().cells(), options);
     if (parsed.hasFlag(QStringLiteral("--json")))
         printJson(result, options);
+    else if (parsed.hasFlag(QStringLiteral("--csv")))
+        printNetYearsCsv(result.years);
     else
         printNamedTexts(resultTexts(result));
     return exitSuccess;
 }
 
-const QString usage = QStringLiteral("  fundorix-cli netto [--json] %1 [SETTINGS]\n").arg(netOptionsUsage());
+const QString usage = QStringLiteral("  fundorix-cli netto [--json] %1 [SETTINGS]\n"
+                                     "  fundorix-cli netto --csv [net options] [SETTINGS]\n")
+                          .arg(netOptionsUsage());
 const QByteArray usageUtf8 = usage.toUtf8();
 const CommandRegistration registration({ "netto", usageUtf8.constData(), runNetto });
 

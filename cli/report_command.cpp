@@ -5,7 +5,9 @@
 #include "command.h"
 #include "form_plan_source.h"
 #include "form_session.h"
+#include "net_options.h"
 #include "plan_commands.h"
+#include "plans/net_plan_command.h"
 #include "plans/report_plan_definition.h"
 #include "report_files.h"
 
@@ -24,8 +26,12 @@ const std::map<QString, ReportFileFormat> fileFormats {
 
 const QString formatList = QStringLiteral("bvp|png|pdf|htm|xls|rtf");
 
+const QString netPlanName = QStringLiteral("netto");
+
 struct ReportRequest {
+    // The command of one of the four plans; none for the net plan.
     PlanCommand command = nullptr;
+    fundorix::calc::NetOptions netOptions;
     ReportFileFormat format = ReportFileFormat::StoredReport;
     // The extension of the export format, as the filter library knows it ("PDF").
     QString exportExtension;
@@ -33,12 +39,28 @@ struct ReportRequest {
     QString settings;
 };
 
+// The net plan takes the net options; the four plans know none of them.
+QString takePlan(const ParsedArguments& parsed, QStringList& positionals, ReportRequest& request)
+{
+    if (positionals.isEmpty())
+        return QStringLiteral("report needs anlage, darlehen, rente, sparplan or netto");
+    if (positionals.first() == netPlanName) {
+        positionals.removeFirst();
+        return readNetOptions(parsed, request.netOptions);
+    }
+    for (const QString& option : netOptionNames()) {
+        if (parsed.values.contains(option))
+            return QStringLiteral("option %1 is only for report netto").arg(option);
+    }
+    return takePlanCommand(QStringLiteral("report"), positionals, request.command);
+}
+
 QString checkUsage(const ParsedArguments& parsed, ReportRequest& request)
 {
     if (!parsed.error.isEmpty())
         return parsed.error;
     QStringList positionals = parsed.positionals;
-    const QString planError = takePlanCommand(QStringLiteral("report"), positionals, request.command);
+    const QString planError = takePlan(parsed, positionals, request);
     if (!planError.isEmpty())
         return planError;
     const QString formatName = parsed.values.value(QStringLiteral("--format"));
@@ -56,9 +78,19 @@ QString checkUsage(const ParsedArguments& parsed, ReportRequest& request)
     return error;
 }
 
+PlanOutcome runNetPlan(FormSession& session, FormPlanSource& source, PlanOutput& output, const ReportRequest& request)
+{
+    const FormModel& form = session.form();
+    const fundorix::calc::NetOptions options = request.netOptions;
+    source.setNetView([&form, options] { return netPlanView(form, options); });
+    TNettoEntwicklung tNettoEntwicklung;
+    return NetPlanCommand(source, tNettoEntwicklung, output).NettoAnlageentwicklung1Click();
+}
+
 int runReport(const QStringList& arguments)
 {
-    const ParsedArguments parsed = parseArguments(arguments, { QStringLiteral("--format"), QStringLiteral("-o") }, {});
+    const ParsedArguments parsed = parseArguments(
+        arguments, QStringList { QStringLiteral("--format"), QStringLiteral("-o") } + netOptionNames(), {});
     ReportRequest request;
     const QString error = checkUsage(parsed, request);
     if (!error.isEmpty())
@@ -71,13 +103,15 @@ int runReport(const QStringList& arguments)
     TTilgungsplan tTilgungsplan;
     ReportFileOutput output(request.format, request.output, request.exportExtension);
     PrintCommands commands(source, qEntwicklung, tTilgungsplan, output);
-    const PlanOutcome outcome = (commands.*request.command)();
+    const PlanOutcome outcome
+        = request.command ? (commands.*request.command)() : runNetPlan(session, source, output, request);
     session.reportMessages();
     return outcome == PlanOutcome::Shown ? exitSuccess : exitFailure;
 }
 
 const CommandRegistration registration({ "report",
-    "  fundorix-cli report anlage|darlehen|rente|sparplan --format bvp|png|pdf|htm|xls|rtf -o FILE [SETTINGS]\n",
+    "  fundorix-cli report anlage|darlehen|rente|sparplan --format bvp|png|pdf|htm|xls|rtf -o FILE [SETTINGS]\n"
+    "  fundorix-cli report netto --format bvp|png|pdf|htm|xls|rtf -o FILE [net options] [SETTINGS]\n",
     runReport, true });
 
 }

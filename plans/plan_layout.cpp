@@ -1,5 +1,6 @@
 #include "plans/plan_layout.h"
 
+#include "plans/net_plan_texts.h"
 #include "plans/plan_texts.h"
 
 namespace {
@@ -37,9 +38,9 @@ constexpr double footerHeightMm = 10.583;
 constexpr double entwicklungDetailHeightMm = 216.694;
 constexpr double tilgungsplanDetailHeightMm = 243.946;
 
-PlanBandLayout footerBand(const char* addressLabel, const char* disclaimerLabel)
+PlanBandLayout footerBand(const char* addressLabel, const char* disclaimerLabel, const char* bandName = "ChildBand1")
 {
-    return { QStringLiteral("ChildBand1"), PlanBandKind::Child, footerHeightMm, 189.97,
+    return { QString::fromLatin1(bandName), PlanBandKind::Child, footerHeightMm, 189.97,
         {
             label(addressLabel, left, 21.17, 5.03, 3.70, arial6, makerFooterText()),
             label(disclaimerLabel, left, 120.65, 4.23, 4.50, arial6,
@@ -78,13 +79,11 @@ PlanFilterComponentLayout rtfFilter()
     return { QStringLiteral("BVRTFFilter1"), QStringLiteral("TBVRTFFilter"), TTextEncoding::DefaultEncoding, {} };
 }
 
-std::vector<PlanPrintableLayout> entwicklungDetail()
+// The inputs block of the investment development, which the net plan shares.
+std::vector<PlanPrintableLayout> developmentInputs()
 {
     const std::nullopt_t inherit = std::nullopt;
-    const QString heading = QStringLiteral("Entwicklung Ihre Anlage bei folgenden Vorgaben:");
     return {
-        label("BVLabel1", left, 19.05, 2.12, 6.09, arial14, heading),
-        label("BVLabel12", left, 19.05, 2.12, 6.09, arial14, heading),
         label("BVLabel2", left, 19.05, 12.70, 4.50, inherit, QStringLiteral("Startkapital (Anlagesumme):")),
         label("BVLabel3", left, 19.05, 16.93, 4.50, inherit, QStringLiteral("monatlicher Sparrate:")),
         label("BVLabel5", left, 19.05, 21.17, 4.50, inherit, QStringLiteral("jährliche Sparrate:")),
@@ -99,6 +98,20 @@ std::vector<PlanPrintableLayout> entwicklungDetail()
         label("QVerrechnung", right, 96.04, 29.63, 4.50, inherit, QStringLiteral("QRendite")),
         label("QDividente", right, 96.04, 33.87, 4.50, inherit, QStringLiteral("QDividente")),
         label("QJahre", right, 96.04, 38.10, 4.50, inherit, QStringLiteral("Jahre")),
+    };
+}
+
+std::vector<PlanPrintableLayout> entwicklungDetail()
+{
+    const std::nullopt_t inherit = std::nullopt;
+    const QString heading = QStringLiteral("Entwicklung Ihre Anlage bei folgenden Vorgaben:");
+    std::vector<PlanPrintableLayout> printables {
+        label("BVLabel1", left, 19.05, 2.12, 6.09, arial14, heading),
+        label("BVLabel12", left, 19.05, 2.12, 6.09, arial14, heading),
+    };
+    const std::vector<PlanPrintableLayout> inputs = developmentInputs();
+    printables.insert(printables.end(), inputs.begin(), inputs.end());
+    const std::vector<PlanPrintableLayout> rest {
         label("BVLabel11", left, 112.18, 10.32, 4.50, arial10Bold,
             QStringLiteral("Extra Einzahlungen oder Auszahlungen:")),
         memo(14.55, 16.67, inherit),
@@ -117,6 +130,8 @@ std::vector<PlanPrintableLayout> entwicklungDetail()
         label("BVLabel15", left, 21.17, 203.20, 4.50, inherit, QStringLiteral("Entspricht einem Wertzuwachs von:  ")),
         label("QZuwach", right, 129.38, 203.20, 4.50, inherit, QStringLiteral("QZuwachs")),
     };
+    printables.insert(printables.end(), rest.begin(), rest.end());
+    return printables;
 }
 
 std::vector<PlanPrintableLayout> tilgungsplanDetail()
@@ -192,6 +207,102 @@ PlanReportLayout makeTilgungsplan()
     return layout;
 }
 
+// The net plan keeps the look of the investment development: the same
+// heading size, the inputs block where it stands there, the results with
+// their right edge at 129.38 mm and the same footer lines. The year table
+// runs in bands of its own below, so that its rows continue from the top of
+// each further page under the repeated column headings.
+constexpr double netDetailHeightMm = 103.19;
+constexpr double netOptionsCaptionMm = 112.18;
+constexpr double netOptionsValueMm = 189.0;
+constexpr double netResultsTopMm = 58.21;
+constexpr double netRowStepMm = 4.76;
+constexpr double netTableRowsTopMm = 4.76;
+constexpr double netTableHeightMm = netTableRowsTopMm + 4.50;
+constexpr double netNoteHeightMm = 8.47;
+// The right edges of the year table's columns.
+constexpr std::array<double, 7> netColumnRightMm { 29.63, 56.0, 82.5, 109.0, 135.5, 162.0, 188.5 };
+
+// Caption labels at the left edge, the values the command sets right-aligned on a common edge.
+void addBlockRow(std::vector<PlanPrintableLayout>& printables, const char* captionLabel, const QString& caption,
+    const char* valueLabel, double captionMm, double valueMm, double topMm)
+{
+    printables.push_back(label(captionLabel, left, captionMm, topMm, 4.50, std::nullopt, caption));
+    printables.push_back(label(valueLabel, right, valueMm, topMm, 4.50, std::nullopt, QString::fromLatin1(valueLabel)));
+}
+
+std::vector<PlanPrintableLayout> nettoDetail()
+{
+    std::vector<PlanPrintableLayout> printables { label("BVLabel1", left, 19.05, 2.12, 6.09, arial14,
+        QStringLiteral("Netto-Anlageentwicklung nach Kosten, Steuern und Inflation")) };
+    const std::vector<PlanPrintableLayout> inputs = developmentInputs();
+    printables.insert(printables.end(), inputs.begin(), inputs.end());
+    printables.push_back(label("BVLabel11", left, netOptionsCaptionMm, 10.32, 4.50, arial10Bold,
+        QStringLiteral("Kosten, Steuern und Inflation:")));
+    for (size_t row = 0; row < netplantexts::optionRows.size(); ++row) {
+        const netplantexts::BlockRow& option = netplantexts::optionRows[row];
+        addBlockRow(printables, option.captionLabel, QString::fromUtf8(option.caption), option.valueLabel,
+            netOptionsCaptionMm, netOptionsValueMm, 14.55 + 4.23 * static_cast<double>(row));
+    }
+    printables.push_back(label("BVLabel4", left, 21.17, 48.68, 6.09, arial14,
+        QStringLiteral("Ihre Anlage nach Kosten, Steuern und Inflation:")));
+    for (size_t row = 0; row < netplantexts::resultRows.size(); ++row) {
+        const char* caption = fundorix::calc::netItemInfo(static_cast<fundorix::calc::NetItem>(row)).caption;
+        addBlockRow(printables, netplantexts::resultRows[row].captionLabel, QString::fromUtf8(caption),
+            netplantexts::resultRows[row].valueLabel, 21.17, 129.38,
+            netResultsTopMm + netRowStepMm * static_cast<double>(row));
+    }
+    printables.push_back(
+        label("BVLabel7", left, 21.17, 95.25, 6.09, arial14, QStringLiteral("Entwicklung Jahr für Jahr:")));
+    return printables;
+}
+
+// The column headings repeat on every page the rows continue on; each column
+// is a memo of one line per year, right-aligned under its heading.
+std::vector<PlanPrintableLayout> nettoTable()
+{
+    std::vector<PlanPrintableLayout> printables;
+    for (size_t column = 0; column < netplantexts::tableColumns.size(); ++column) {
+        const netplantexts::TableColumn& c = netplantexts::tableColumns[column];
+        PlanPrintableLayout heading = label(
+            c.headingLabel, right, netColumnRightMm[column], 0, 4.50, std::nullopt, QString::fromUtf8(c.heading));
+        heading.repeatOnContinuation = true;
+        printables.push_back(heading);
+    }
+    for (size_t column = 0; column < netplantexts::tableColumns.size(); ++column)
+        printables.push_back({ QString::fromLatin1(netplantexts::tableColumns[column].memo), PlanPrintableKind::Memo,
+            right, netColumnRightMm[column], netTableRowsTopMm, 4.50, 0, std::nullopt, {} });
+    return printables;
+}
+
+PlanPrintableLayout nettoNote()
+{
+    return { QStringLiteral("BVMemo1"), PlanPrintableKind::Memo, left, 21.17, 2.12, 4.50, 0, arial8,
+        netplantexts::rulesNote };
+}
+
+PlanReportLayout makeNettoEntwicklung()
+{
+    PlanReportLayout layout;
+    layout.definitionName = QStringLiteral("TNettoEntwicklung");
+    layout.reportComponent = QStringLiteral("BVReport1");
+    layout.reportTitle = QStringLiteral("Netto-Anlageentwicklung");
+    layout.description = QStringLiteral("Wertentwicklung nach Kosten, Steuern und Inflation");
+    layout.reportFont = reportFont;
+    PlanBandLayout table { QStringLiteral("ChildBand1"), PlanBandKind::Child, netTableHeightMm, 189.97, nettoTable() };
+    table.alignToBottom = false;
+    PlanBandLayout note { QStringLiteral("ChildBand2"), PlanBandKind::Child, netNoteHeightMm, 189.97, { nettoNote() } };
+    note.alignToBottom = false;
+    layout.bands = {
+        { QStringLiteral("DetailBand1"), PlanBandKind::Detail, netDetailHeightMm, 189.97, nettoDetail() },
+        table,
+        note,
+        footerBand("BVLabel14", "BVLabel16", "ChildBand3"),
+    };
+    layout.filters = { excelFilter(), pdfFilter(), htmlFilter(), rtfFilter() };
+    return layout;
+}
+
 }
 
 const PlanPrintableLayout* PlanReportLayout::findPrintable(const QString& name) const
@@ -214,6 +325,12 @@ const PlanReportLayout& qEntwicklungLayout()
 const PlanReportLayout& tTilgungsplanLayout()
 {
     static const PlanReportLayout layout = makeTilgungsplan();
+    return layout;
+}
+
+const PlanReportLayout& tNettoEntwicklungLayout()
+{
+    static const PlanReportLayout layout = makeNettoEntwicklung();
     return layout;
 }
 

@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-// The two report definitions of the program as data, the way their forms
-// were laid out: bands, printables with positions in millimetres from the
-// band's top left corner, fonts and design texts, and the export filter
-// components they carry.
+// The report definitions of the program as data, the way their forms were
+// laid out: bands, printables with positions in millimetres from the band's
+// top left corner, fonts and design texts, and the export filter components
+// they carry.
 
 enum class PlanPrintableKind { Label, Memo, Image };
 enum class PlanAlignment { Left, Right };
@@ -35,7 +35,10 @@ struct PlanPrintableLayout {
     double widthMm = 0;
     // None: the element takes its band's (the report's) font.
     std::optional<PlanFont> font;
+    // A memo's design text holds its lines, separated by line feeds.
     QString designText;
+    // Printed again on every page its band continues on (column headings).
+    bool repeatOnContinuation = false;
 };
 
 enum class PlanBandKind { Detail, Child };
@@ -46,6 +49,8 @@ struct PlanBandLayout {
     double heightMm = 0;
     double widthMm = 0;
     std::vector<PlanPrintableLayout> printables;
+    // A band that follows the flow of the report (a table) is not moved to the page's foot.
+    bool alignToBottom = true;
 };
 
 struct PlanFilterComponentLayout {
@@ -72,6 +77,9 @@ struct PlanReportLayout {
 
 const PlanReportLayout& qEntwicklungLayout();
 const PlanReportLayout& tTilgungsplanLayout();
+// The net plan: the plan's inputs, the net options, the net results and the
+// year table after fund costs, taxes and inflation.
+const PlanReportLayout& tNettoEntwicklungLayout();
 
 // The footer text naming the maker's web address.
 QString makerFooterText();

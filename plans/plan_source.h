@@ -1,8 +1,11 @@
 #pragma once
 
+#include "calc/net_view.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <array>
 
 class CommandGuard;
 
@@ -11,6 +14,19 @@ enum class PlanField { AnlageSumme, Rendite, ComboBox1, Sparen, Edit1, Jahre, Di
 
 // The result labels of the calculator form, as the last recompute wrote them.
 enum class PlanCaption { AnlageWunsch, Kapitaleinsatz, DividenteWiederanlage, ANLAGEGEWINN, AnlageProzent };
+
+// The page "Netto" as the net plan prints it: the net options as the page
+// shows them and its net view of the plan after the last recompute.
+struct NetPlanView {
+    QString tax; ///< the caption chosen in NettoSteuer
+    QString fund; ///< the caption chosen in Teilfreistellung
+    std::array<QString, fundorix::calc::netFieldCount> fields; ///< the five fields' texts, in NetField order
+    fundorix::calc::NetResult result;
+};
+
+// The view of options given as numbers (the command line's), each written in
+// the program's general number format, with the result computed under them.
+NetPlanView netPlanViewOf(const fundorix::calc::NetOptions& options, fundorix::calc::NetResult result);
 
 // What the print commands need of the calculator form. The form model
 // implements it for the window and the command-line tool; tests supply a fake.
@@ -39,6 +55,9 @@ public:
 
     // The final depot value of the last recompute.
     virtual double depotwert() const = 0;
+
+    // The page "Netto" for the plan as the last recompute left it.
+    virtual NetPlanView netView() const = 0;
 
     // The chart as it stands after the last recompute, drawn over the chart's
     // own colour into a new bitmap of the given size.

@@ -2,13 +2,12 @@
 
 #include "calc/errors.h"
 #include "calc/number_text.h"
-#include "plans/command_guard.h"
 #include "plans/plan_definition.h"
 #include "plans/plan_output.h"
+#include "plans/plan_steps.h"
 #include "plans/plan_texts.h"
 
 #include <QLocale>
-#include <exception>
 
 namespace {
 
@@ -39,45 +38,27 @@ QString PrintCommands::systemCurrencySymbol()
 
 PlanOutcome PrintCommands::Anlageentwicklung1Click()
 {
-    return guarded([this] { return runDevelopment(); });
+    return plansteps::runGuarded(m_source, [this] { return runDevelopment(); });
 }
 
 PlanOutcome PrintCommands::Tilgungsplan1Click()
 {
-    return guarded([this] { return runLoan(); });
+    return plansteps::runGuarded(m_source, [this] { return runLoan(); });
 }
 
 PlanOutcome PrintCommands::RentenplanAuszahlungsphase1Click()
 {
-    return guarded([this] { return runPayout(); });
+    return plansteps::runGuarded(m_source, [this] { return runPayout(); });
 }
 
 PlanOutcome PrintCommands::SparplanmitanschlieenderAuszahlungber30Jahre1Click()
 {
-    return guarded([this] { return runSavingsThenPayout(); });
-}
-
-// A menu command is a user action: whatever fails inside it ends there, in
-// the standard error box, and never reaches the event loop. The preview
-// handles events while it is open, so another command could be chosen then:
-// it does not start until this one has returned.
-template <typename Command> PlanOutcome PrintCommands::guarded(Command command)
-{
-    CommandGuard& guard = m_source.commandGuard();
-    if (guard.busy())
-        return PlanOutcome::Busy;
-    const CommandGuard::Hold hold(guard);
-    try {
-        return command();
-    } catch (const std::exception& failure) {
-        m_source.showError(QString::fromUtf8(failure.what()));
-        return PlanOutcome::Failed;
-    }
+    return plansteps::runGuarded(m_source, [this] { return runSavingsThenPayout(); });
 }
 
 PlanOutcome PrintCommands::runDevelopment()
 {
-    fillInputBlock(m_qEntwicklung);
+    plansteps::fillInputBlock(m_source, m_qEntwicklung, m_currency);
     fillExtraPayments(m_qEntwicklung);
     fillChartPicture(m_qEntwicklung);
     fillDevelopmentResults();
@@ -89,7 +70,7 @@ PlanOutcome PrintCommands::runLoan()
 {
     for (const plantexts::LabelText& heading : plantexts::loanHeadings())
         m_tTilgungsplan.setCaption(heading.label, heading.text);
-    fillInputBlock(m_tTilgungsplan);
+    plansteps::fillInputBlock(m_source, m_tTilgungsplan, m_currency);
     fillExtraPayments(m_tTilgungsplan);
     fillChartPicture(m_tTilgungsplan);
     fillLoanSummary();
@@ -105,7 +86,7 @@ PlanOutcome PrintCommands::runPayout()
     }
     for (const plantexts::LabelText& heading : plantexts::payoutHeadings())
         m_tTilgungsplan.setCaption(heading.label, heading.text);
-    fillInputBlock(m_tTilgungsplan);
+    plansteps::fillInputBlock(m_source, m_tTilgungsplan, m_currency);
     fillExtraPayments(m_tTilgungsplan);
     fillChartPicture(m_tTilgungsplan);
     fillPayoutSummary();
@@ -147,19 +128,6 @@ bool PrintCommands::savingsPhaseAllowed() const
         && fieldNumber(PlanField::AnlageSumme) > 0)
         return true;
     return fieldNumber(PlanField::Sparen) > 0 || fieldNumber(PlanField::Edit1) > 0;
-}
-
-// Copied unconverted: the report shows what the user typed.
-void PrintCommands::fillInputBlock(PlanDefinition& definition) const
-{
-    definition.setCaption(QStringLiteral("QAnlagesumme"), money(m_source.fieldText(PlanField::AnlageSumme)));
-    definition.setCaption(QStringLiteral("QSparen"), money(m_source.fieldText(PlanField::Sparen)));
-    definition.setCaption(QStringLiteral("QJSparen"), money(m_source.fieldText(PlanField::Edit1)));
-    definition.setCaption(QStringLiteral("QRendite"), m_source.fieldText(PlanField::Rendite) + QStringLiteral(" %"));
-    definition.setCaption(QStringLiteral("QVerrechnung"), m_source.fieldText(PlanField::ComboBox1));
-    definition.setCaption(
-        QStringLiteral("QDividente"), m_source.fieldText(PlanField::Dividente) + QStringLiteral(" %"));
-    definition.setCaption(QStringLiteral("QJahre"), m_source.fieldText(PlanField::Jahre) + QStringLiteral(" Jahre"));
 }
 
 // A failure part-way keeps the lines made so far and leaves out "keine", so

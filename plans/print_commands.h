@@ -1,20 +1,12 @@
 #pragma once
 
+#include "plans/plan_outcome.h"
 #include "plans/plan_source.h"
 
 #include <QString>
 
 class PlanDefinition;
 class PlanOutput;
-
-// How a print command ended. The menu ignores it; the command-line tool turns
-// anything but Shown into exit status 1.
-enum class PlanOutcome {
-    Shown, ///< every report of the command went to the output
-    Refused, ///< a plan check refused the inputs; its message has been shown
-    Failed, ///< a failure ended the command; the error box has been shown
-    Busy, ///< another command was in progress on the form; nothing was done
-};
 
 // The four commands of the print menu. Each fills a report definition from
 // the calculator form and hands it to the output (the preview). They compute
@@ -40,8 +32,6 @@ public:
     static QString systemCurrencySymbol();
 
 private:
-    template <typename Command> PlanOutcome guarded(Command command);
-
     PlanOutcome runDevelopment();
     PlanOutcome runLoan();
     PlanOutcome runPayout();
@@ -50,7 +40,6 @@ private:
     bool savingsPhaseAllowed() const;
     bool payoutPhaseAllowed() const;
 
-    void fillInputBlock(PlanDefinition& definition) const;
     void fillExtraPayments(PlanDefinition& definition) const;
     void fillChartPicture(PlanDefinition& definition) const;
     void fillDevelopmentResults() const;

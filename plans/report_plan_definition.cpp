@@ -45,12 +45,10 @@ ReportPlanDefinition::ReportPlanDefinition(const PlanReportLayout& layout)
     : m_layout(layout)
 {
     setUpReport();
+    // Each child band follows the band listed before it.
     TBVCustomBand* parent = nullptr;
-    for (const PlanBandLayout& band : m_layout.bands) {
-        TBVCustomBand& added = addBand(band, parent);
-        if (band.kind == PlanBandKind::Detail)
-            parent = &added;
-    }
+    for (const PlanBandLayout& band : m_layout.bands)
+        parent = &addBand(band, parent);
     for (const PlanFilterComponentLayout& filter : m_layout.filters)
         m_filters.push_back(std::make_unique<PlanFilterComponent>(filter));
 }
@@ -82,7 +80,7 @@ TBVCustomBand& ReportPlanDefinition::addBand(const PlanBandLayout& layout, TBVCu
         : static_cast<TBVCustomBand&>(m_report.addBand(TBVBandType::rbDetail));
     band.Color = Qt::white;
     band.TransparentBand = false;
-    band.AlignToBottom = true;
+    band.AlignToBottom = layout.alignToBottom;
     band.Size().setValue(TBVBandSize::Height, layout.heightMm);
     band.Size().setValue(TBVBandSize::Width, layout.widthMm);
     for (const PlanPrintableLayout& printable : layout.printables)
@@ -99,6 +97,7 @@ void ReportPlanDefinition::addPrintable(TBVCustomBand& band, const PlanPrintable
         styleText(label, layout);
         label.AutoStretch = false;
         label.ExportAs = TExportType::exptText;
+        label.RepeatOnContinuation = layout.repeatOnContinuation;
         place(label, layout);
         // Sizing to the text keeps the left edge of a left-aligned label and
         // the right edge of a right-aligned one: both start at x.
@@ -112,6 +111,8 @@ void ReportPlanDefinition::addPrintable(TBVCustomBand& band, const PlanPrintable
         // The extra-payments list grows its band and continues on further pages.
         memo.AutoStretch = true;
         place(memo, layout);
+        if (!layout.designText.isEmpty())
+            memo.setLines(layout.designText.split(QLatin1Char('\n')));
         m_printables[layout.name] = &memo;
         break;
     }
@@ -168,5 +169,10 @@ TQEntwicklung::TQEntwicklung()
 
 TTilgungsplan::TTilgungsplan()
     : ReportPlanDefinition(tTilgungsplanLayout())
+{
+}
+
+TNettoEntwicklung::TNettoEntwicklung()
+    : ReportPlanDefinition(tNettoEntwicklungLayout())
 {
 }

@@ -59,3 +59,9 @@ class TTilgungsplan : public ReportPlanDefinition {
 public:
     TTilgungsplan();
 };
+
+// The net plan after fund costs, taxes and inflation, with its year table.
+class TNettoEntwicklung : public ReportPlanDefinition {
+public:
+    TNettoEntwicklung();
+};

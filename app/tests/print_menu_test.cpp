@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -121,10 +122,11 @@ TEST_F(PrintMenuTest, SparplanShowsTheSavingsThenThePayoutPhase)
 // the command still in progress.
 TEST_F(PrintMenuTest, ASecondCommandWhileAPreviewIsOpenDoesNotStart)
 {
-    const QStringList commands
-        = { "Anlageentwicklung1", "Darlehnsberechnung1", "RentenplanAuszahlungsphase1", "Sparplan1" };
+    const QStringList commands = { "Anlageentwicklung1", "Darlehnsberechnung1", "RentenplanAuszahlungsphase1",
+        "Sparplan1", "NettoAnlageentwicklung1" };
     QStringList enabledWhileOpen;
     PlanOutcome second = PlanOutcome::Shown;
+    PlanOutcome netPlan = PlanOutcome::Shown;
     int otherPreviews = 0;
     TBVStandardPreview* first = nullptr;
     // Closes any other preview at once, so that a command which did start
@@ -146,6 +148,7 @@ TEST_F(PrintMenuTest, ASecondCommandWhileAPreviewIsOpenDoesNotStart)
         }
         second = menu.commands().Tilgungsplan1Click();
         menu.commands().SparplanmitanschlieenderAuszahlungber30Jahre1Click();
+        netPlan = menu.netPlanCommand().NettoAnlageentwicklung1Click();
         preview.close();
     });
     const QString capital = window.form().fieldText(Field::AnlageSumme);
@@ -153,9 +156,54 @@ TEST_F(PrintMenuTest, ASecondCommandWhileAPreviewIsOpenDoesNotStart)
 
     EXPECT_EQ(enabledWhileOpen, QStringList());
     EXPECT_EQ(second, PlanOutcome::Busy);
+    EXPECT_EQ(netPlan, PlanOutcome::Busy);
     EXPECT_EQ(otherPreviews, 0);
     EXPECT_TRUE(action("Sparplan1")->isEnabled());
     EXPECT_EQ(window.form().fieldText(Field::AnlageSumme), capital);
+}
+
+TEST_F(PrintMenuTest, NetPlanIsTheFifthEntryAndShowsItsYearTable)
+{
+    QStringList entries;
+    for (QAction* entry : window.findChild<QMenu*>("Drucken1")->actions())
+        entries << entry->text();
+    EXPECT_EQ(entries,
+        QStringList({ "&Anlageentwicklung", "&Darlehnsberechnung", "Rentenplan Auszahlungsphase",
+            QString::fromUtf8("Sparplan mit anschließender Auszahlung über 30 Jahre"), "Netto-Anlageentwicklung" }));
+
+    QString caption;
+    QStringList texts;
+    whenPreviewFinished([&](TBVStandardPreview& preview) {
+        caption = preview.windowTitle();
+        for (const EmfText& text : EmfPlayer(*preview.preview()->printer()->GetPage(1)).texts())
+            texts << text.text;
+        preview.close();
+    });
+    action("NettoAnlageentwicklung1")->trigger();
+    EXPECT_EQ(caption, "Report Preview : Netto-Anlageentwicklung");
+    for (const char* expected : { "Vorabpauschale", "Kaufkraft", "10", "600,00", "Aktienfonds (30 %)" })
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected;
+    EXPECT_EQ(openPreview(), nullptr);
+}
+
+// The plan prints the page "Netto" as the user left it: its choices, its
+// field texts as typed and the results it shows.
+TEST_F(PrintMenuTest, NetPlanPrintsThePageNettoAsItStands)
+{
+    window.net().setTax(fundorix::calc::NetTax::Kirche9);
+    window.net().setFieldText(fundorix::calc::NetField::Dynamik, "5");
+    window.net().setFieldText(fundorix::calc::NetField::Basiszins, "2,53");
+    QStringList texts;
+    whenPreviewFinished([&](TBVStandardPreview& preview) {
+        for (const EmfText& text : EmfPlayer(*preview.preview()->printer()->GetPage(1)).texts())
+            texts << text.text;
+        preview.close();
+    });
+    action("NettoAnlageentwicklung1")->trigger();
+    // 600 paid in the first year, 5 % more in the second.
+    for (const char* expected : { "mit 9 % Kirchensteuer", "5 %", "2,53 %", "600,00", "630,00" })
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected;
+    EXPECT_TRUE(texts.contains(window.net().resultText(fundorix::calc::NetItem::Netto) + QString::fromUtf8(" €")));
 }
 
 }

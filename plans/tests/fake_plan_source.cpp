@@ -95,17 +95,27 @@ QImage FakePlanSource::renderChart(const QSize& size) const
     return image;
 }
 
-void FakePlanSource::recompute()
+calc::SimulationInputs FakePlanSource::simulationInputs() const
 {
     calc::SimulationInputs inputs;
-    inputs.anlageSumme = m_fields[PlanField::AnlageSumme].toStdString();
-    inputs.rendite = m_fields[PlanField::Rendite].toStdString();
-    inputs.comboBox1 = m_fields[PlanField::ComboBox1].toStdString();
-    inputs.sparen = m_fields[PlanField::Sparen].toStdString();
-    inputs.edit1 = m_fields[PlanField::Edit1].toStdString();
-    inputs.dividente = m_fields[PlanField::Dividente].toStdString();
+    inputs.anlageSumme = m_fields.at(PlanField::AnlageSumme).toStdString();
+    inputs.rendite = m_fields.at(PlanField::Rendite).toStdString();
+    inputs.comboBox1 = m_fields.at(PlanField::ComboBox1).toStdString();
+    inputs.sparen = m_fields.at(PlanField::Sparen).toStdString();
+    inputs.edit1 = m_fields.at(PlanField::Edit1).toStdString();
+    inputs.dividente = m_fields.at(PlanField::Dividente).toStdString();
     inputs.years = m_years;
-    const calc::SimulationResult result = calc::simulate(inputs, m_grid, m_state);
+    return inputs;
+}
+
+NetPlanView FakePlanSource::netView() const
+{
+    return netPlanViewOf(netOptions, calc::computeNet(simulationInputs(), m_grid, netOptions));
+}
+
+void FakePlanSource::recompute()
+{
+    const calc::SimulationResult result = calc::simulate(simulationInputs(), m_grid, m_state);
     m_state = result.state;
     if (result.seriesCleared)
         m_yearValues = result.years;

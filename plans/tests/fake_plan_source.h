@@ -27,6 +27,8 @@ public:
     int years() const override { return m_years; }
     void setYears(int years) override;
     double depotwert() const override { return m_state.depotwert; }
+    // The net view of the plan under netOptions, as the page "Netto" computes it.
+    NetPlanView netView() const override;
     QImage renderChart(const QSize& size) const override;
     void showMessage(const QString& message) override { messages << message; }
     void showError(const QString& message) override { errors << message; }
@@ -47,9 +49,11 @@ public:
     QStringList messages;
     QStringList errors;
     CommandGuard guard;
+    fundorix::calc::NetOptions netOptions;
 
 private:
     void recompute();
+    fundorix::calc::SimulationInputs simulationInputs() const;
 
     std::map<PlanField, QString> m_fields;
     std::map<PlanCaption, QString> m_captions;

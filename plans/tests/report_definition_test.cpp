@@ -1,54 +1,20 @@
 #include "chart/savings_chart.h"
 #include "fake_plan_source.h"
+#include "generated_pages.h"
 #include "plans/plan_texts.h"
 #include "plans/print_commands.h"
 #include "plans/report_plan_definition.h"
 #include "report/emf/emf_player.h"
-#include "report/emf/painter_canvas.h"
 #include "report/engine/image.h"
 #include "report/engine/label.h"
 #include "report/store/printer.h"
 
 #include <QDir>
-#include <QPainter>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
-
-// Generates every report it is handed into the page store, as the preview
-// does before it shows page 1.
-class GeneratingOutput : public PlanOutput {
-public:
-    void preview(PlanDefinition& definition) override
-    {
-        auto printer = std::make_unique<TBVPrinter>();
-        definition.report()->generate(*printer);
-        printers.push_back(std::move(printer));
-    }
-    std::vector<std::unique_ptr<TBVPrinter>> printers;
-};
-
-QStringList pageTexts(const TBVPrinter& printer, int page)
-{
-    QStringList texts;
-    const std::unique_ptr<EmfPage> picture = printer.GetPage(page);
-    for (const EmfText& text : EmfPlayer(*picture).texts())
-        texts << text.text;
-    return texts;
-}
-
-QImage renderPage(const TBVPrinter& printer, int page)
-{
-    const std::unique_ptr<EmfPage> picture = printer.GetPage(page);
-    QImage image(picture->sizePx(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    PainterCanvas canvas(painter, 96, 96);
-    EmfPlayer(*picture).play(canvas);
-    return image;
-}
 
 // Draws the program's real chart for the plan, as the form does.
 class ChartingPlanSource : public FakePlanSource {

@@ -178,7 +178,7 @@ bool TBVReport::printPass(TBVCustomBand& band, bool firstPass, long double heigh
         if (!printable->Enabled)
             continue;
         band.setExtraHeight(0);
-        if (firstPass || !printable->ContentDone())
+        if (firstPass || !printable->ContentDone() || printable->RepeatOnContinuation)
             printable->PrintAt(layout().columnX, layout().currentY);
         allDone = allDone && printable->ContentDone();
         largestExtra = std::max(largestExtra, band.ExtraHeight());

@@ -29,6 +29,9 @@ public:
     bool Enabled = true;
     bool Visible = true;
     TBVFrame Frame;
+    // Prints again, at its designed place, on every page its band continues
+    // on: the column headings of a table whose rows run over several pages.
+    bool RepeatOnContinuation = false;
 
     TBVPrintableSize& Size() { return m_size; }
     const TBVPrintableSize& Size() const { return m_size; }

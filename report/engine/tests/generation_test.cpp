@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr long double pixelsPerNative = 96.0L / 254.0L;
@@ -274,6 +276,85 @@ TEST(Generation, EventsRunInOrderAndEveryRunStartsAfresh)
     FakePrinter second;
     plan.report.generate(second);
     EXPECT_EQ(second.pageCount(), 1);
+}
+
+// A table below a block of 200.0 mm: its band holds a heading row marked to
+// repeat and a memo of rows. With a line height of 16 px (42.33 native) the
+// band of 10 mm grows to at most 77 mm on page 1 (16 rows) and 277 mm on a
+// continuation page (64 rows): 100 rows take pages of 16, 64 and 20 rows.
+struct TableReport {
+    TBVReport report;
+    TBVLabel* blockLabel;
+    TBVLabel* heading;
+    TBVMemo* rows;
+
+    explicit TableReport(int rowCount)
+    {
+        report.setUnits(TBVUnit::Native);
+        report.Page().setPaperSize(TBVPaperSize::A4);
+        report.PrintIfEmpty = true;
+        TBVBand& block = report.addBand(TBVBandType::rbDetail);
+        block.Size().setNative(TBVBandSize::Height, 2000);
+        blockLabel = &block.add<TBVLabel>("Vorgaben");
+        blockLabel->setCaption("Vorgaben");
+        block.setHasChild(true);
+        TBVChildBand* table = block.FindChildBand();
+        table->Size().setNative(TBVBandSize::Height, 100);
+        heading = &table->add<TBVLabel>("Kopf");
+        heading->setCaption("Jahr");
+        heading->RepeatOnContinuation = true;
+        rows = &table->add<TBVMemo>("Zeilen");
+        rows->Size().setNative(TBVPrintableSize::Top, 50);
+        rows->Size().setNative(TBVPrintableSize::Height, 45);
+        rows->AutoStretch = true;
+        QStringList lines;
+        for (int i = 1; i <= rowCount; ++i)
+            lines << QString("Zeile %1").arg(i);
+        rows->setLines(lines);
+    }
+};
+
+int countText(RecordingCanvas& page, const QString& text)
+{
+    return static_cast<int>(
+        std::count_if(page.texts.begin(), page.texts.end(), [&](const auto& t) { return t.text == text; }));
+}
+
+TEST(Generation, RepeatedHeadingPrintsOnEveryPageTheTableContinuesOnAndNoRowIsLost)
+{
+    TableReport table(100);
+    FakePrinter printer;
+    printer.fixedTextHeight = 16;
+    table.report.generate(printer);
+    ASSERT_EQ(printer.pageCount(), 3);
+    const int firstRowOfPage[] = { 1, 17, 81, 101 };
+    const int tableTop[] = { 2100, 100, 100 };
+    for (int n = 1; n <= 3; ++n) {
+        RecordingCanvas& page = printer.page(n);
+        ASSERT_EQ(countText(page, "Jahr"), 1) << "page " << n;
+        EXPECT_EQ(findText(page, "Jahr")->anchor.y(), deviceY(tableTop[n - 1])) << "page " << n;
+        EXPECT_EQ(findText(page, "Vorgaben") != nullptr, n == 1) << "page " << n;
+        for (int row = firstRowOfPage[n - 1]; row < firstRowOfPage[n]; ++row) {
+            const auto* line = findText(page, QString("Zeile %1").arg(row));
+            ASSERT_NE(line, nullptr) << "row " << row << " on page " << n;
+            const long double top = tableTop[n - 1] + 50 + (row - firstRowOfPage[n - 1]) * (16 * 254.0L / 96);
+            EXPECT_EQ(line->anchor.y(), deviceY(top)) << "row " << row;
+            EXPECT_LE(line->anchor.y() + 16, deviceY(2870)) << "row " << row << " runs into the bottom margin";
+        }
+        EXPECT_EQ(page.texts.size(), size_t(firstRowOfPage[n] - firstRowOfPage[n - 1] + 1 + (n == 1)))
+            << "page " << n << " holds only its rows, the heading and on page 1 the block";
+    }
+}
+
+TEST(Generation, RepeatedHeadingOfATableThatFitsPrintsOnce)
+{
+    TableReport table(10);
+    FakePrinter printer;
+    printer.fixedTextHeight = 16;
+    table.report.generate(printer);
+    ASSERT_EQ(printer.pageCount(), 1);
+    EXPECT_EQ(countText(printer.page(1), "Jahr"), 1);
+    EXPECT_NE(findText(printer.page(1), "Zeile 10"), nullptr);
 }
 
 } // namespace
