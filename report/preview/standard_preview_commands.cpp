@@ -122,7 +122,7 @@ void TBVStandardPreview::CopyClick()
 
 void TBVStandardPreview::SaveReportClick()
 {
-    if (!m_printer || !printerFinished() || !allowed(TBVPreviewCommand::Save))
+    if (!mayStartCommand() || !allowed(TBVPreviewCommand::Save))
         return;
     const QString defaultExtension = defaultSaveExtension(m_settings.defaultSaveType);
     const QString filterText
@@ -166,7 +166,7 @@ void TBVStandardPreview::exportTo(const QString& fileName, const QString& extens
 
 void TBVStandardPreview::LoadReportClick()
 {
-    if (!m_printer || !printerFinished() || !allowed(TBVPreviewCommand::Load))
+    if (!mayStartCommand() || !allowed(TBVPreviewCommand::Load))
         return;
     const QString filterText = QStringLiteral("Belvanto file (*.%1)|*.%1").arg(QLatin1String(StoredReportExtension));
     const std::optional<QString> fileName

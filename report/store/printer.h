@@ -115,9 +115,12 @@ public:
     // Finishes the current page (if any) and begins the next one; throws
     // EBVError "Illegal call to NewPage" unless busy.
     void NewPage();
-    // Ends the job keeping the page in progress.
+    // Ends the job keeping the page in progress. The printer is finished
+    // afterwards also when storing the last page throws EBVError.
     void FinishJob();
-    // Ends the job dropping (when exporting) or keeping the page in progress.
+    // Ends the job dropping (when exporting) or keeping the page in progress;
+    // a printer job's print document is aborted. Finished afterwards, as
+    // after FinishJob.
     void AbortJob();
 
     // The canvas of the page in progress; null when no page has been begun.
@@ -154,6 +157,7 @@ signals:
 
 private:
     void freeJob();
+    void markJobEnded();
     void beginStorePage();
     void storeCurrentPage();
     void beginPrinterPage();

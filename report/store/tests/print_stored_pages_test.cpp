@@ -1,10 +1,12 @@
 #include "pdf_text.h"
 #include "report/store/bv_error.h"
+#include "report/store/print_failure.h"
 #include "report/store/printer.h"
 #include "report/store/printer_list.h"
 #include "sample_report.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -92,6 +94,21 @@ TEST_F(StoredPagesPrint, PrinterThatCannotStartReportsTheSystemsReason)
         EXPECT_TRUE(error.message().contains("fehlt/druck.pdf")) << error.message().toStdString();
     }
     EXPECT_EQ(afterPrint, 0);
+}
+
+// Finding out why a print to a file failed must not leave a file behind.
+TEST(PrintFailure, NamesTheFilesReasonWithoutMakingTheFile)
+{
+    QTemporaryDir dir;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(dir.filePath("druck.pdf"));
+    EXPECT_EQ(printFailure(pdf).message(), "Printing failed: the printing system reported an error");
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("druck.pdf")));
+
+    pdf.setOutputFileName(dir.filePath("fehlt/druck.pdf"));
+    EXPECT_EQ(printFailure(pdf).message(),
+        QString("Printing failed: %1: No such file or directory").arg(dir.filePath("fehlt/druck.pdf")));
 }
 
 TEST(NoPrinter, PrintingStoredPagesSaysSoAndThePagesStay)
