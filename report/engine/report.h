@@ -99,12 +99,6 @@ public:
     bool generate(ReportPrinter& printer);
     bool ExportToFilter(TBVExportFilter& filter, TBVPrinter& printer);
     bool ExportToFilter(TBVExportFilter& filter, ReportPrinter& printer);
-    // The save command's export: an export run into a page printer of its
-    // own, so that the pages on show stay; pumpEvents handles pending events
-    // between pages. Answers whether the export completed: false when it was
-    // refused (another run is active) or cancelled, so that its output is
-    // thrown away.
-    bool runExport(TBVExportFilter& filter, std::function<void()> pumpEvents = {});
     // One run of the caller's making. Refuses, answering false, while
     // another run is active; true when the run took place (also when the
     // report's BeforePrint handler refused to print or the run was cancelled).

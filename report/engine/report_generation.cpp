@@ -111,14 +111,6 @@ bool TBVReport::ExportToFilter(TBVExportFilter& filter, ReportPrinter& printer)
     return CreateReport(run);
 }
 
-bool TBVReport::runExport(TBVExportFilter& filter, std::function<void()> pumpEvents)
-{
-    TBVPrinter exportPrinter;
-    TBVReportRun run(exportPrinter, &filter);
-    run.setEventPump(std::move(pumpEvents));
-    return CreateReport(run) && !run.cancelRequested();
-}
-
 void TBVReport::Cancel()
 {
     if (m_active)

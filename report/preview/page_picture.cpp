@@ -34,15 +34,6 @@ QImage renderPageSheet(const EmfPage& page, QSize imagePx, qreal devicePixelRati
     return image;
 }
 
-QImage renderPage(const EmfPage& page)
-{
-    QImage image(page.sizePx(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    playPageInto(painter, page, image.rect());
-    return image;
-}
-
 QStringList pageTexts(const EmfPage& page)
 {
     QStringList texts;

@@ -21,8 +21,5 @@ void paintPageSheet(QPainter& painter, const EmfPage& page, QSize imagePx);
 // pictures scaled smoothly, so that a zoomed page reads as it prints.
 QImage renderPageSheet(const EmfPage& page, QSize imagePx, qreal devicePixelRatio);
 
-// The page alone, rendered onto white at its own pixel size.
-QImage renderPage(const EmfPage& page);
-
 // The texts of the page's text-drawing records, in drawing order.
 QStringList pageTexts(const EmfPage& page);

@@ -2,6 +2,7 @@
 
 #include "report/engine/paper.h"
 #include "report/engine/report.h"
+#include "report/engine/report_output.h"
 #include "report/preview/print_dialog.h"
 #include "report/preview/progress_form.h"
 #include "report/preview/standard_preview.h"
@@ -132,7 +133,7 @@ bool ReportPreview::AllowPreviewCommand(TBVPreviewCommand) { return true; }
 bool ReportPreview::ExportToFilter(TBVExportFilter& filter)
 {
     const TBVCommandState::Hold exporting(m_commandState);
-    return exporting.taken() && m_report.runExport(filter, [] { QCoreApplication::processEvents(); });
+    return exporting.taken() && exportReport(m_report, filter, [] { QCoreApplication::processEvents(); });
 }
 
 void ReportPreview::Print(TBVPrinter& shown, bool loadedFile)

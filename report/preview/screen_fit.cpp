@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -23,8 +24,11 @@ QMargins frameMargins(const QWidget& window)
         frame.bottom() - client.bottom());
 }
 
-// Applies the fit while the window is shown, until it has been placed with
-// its real frame.
+// Fits the window as it is shown, with the frame known so far (none, under
+// most window managers), and once more when the window manager has framed
+// it. While it frames the window, the window passes through positions of
+// the manager's making: the second fit starts again from the place the
+// first one chose.
 class ScreenFit : public QObject {
 public:
     explicit ScreenFit(QWidget& window)
@@ -36,31 +40,33 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        const QEvent::Type type = event->type();
-        if (watched == &m_window && (type == QEvent::Show || (m_shown && type == QEvent::Move)))
-            fit(type == QEvent::Move);
+        if (watched != &m_window)
+            return QObject::eventFilter(watched, event);
+        if (event->type() == QEvent::Show && !m_wanted)
+            m_wanted = fit(m_window.geometry(), frameMargins(m_window));
+        else if (event->type() == QEvent::Move && m_wanted && !frameMargins(m_window).isNull()) {
+            fit(*m_wanted, frameMargins(m_window));
+            deleteLater();
+        }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    void fit(bool framePlaced)
+    QRect fit(const QRect& wanted, const QMargins& frame)
     {
-        m_shown = true;
         const QScreen* screen = m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen();
-        if (screen) {
-            const QMargins frame = frameMargins(m_window);
-            const QRect fitted = fitOnScreen(m_window.geometry(), frame, screen->availableGeometry());
-            if (fitted.size() != m_window.size())
-                m_window.resize(fitted.size());
-            if (fitted.topLeft() != m_window.geometry().topLeft())
-                m_window.move(fitted.topLeft() - QPoint(frame.left(), frame.top()));
-            if (framePlaced && !frame.isNull())
-                deleteLater();
-        }
+        if (!screen)
+            return wanted;
+        const QRect fitted = fitOnScreen(wanted, frame, screen->availableGeometry());
+        if (fitted.size() != m_window.size())
+            m_window.resize(fitted.size());
+        if (fitted.topLeft() != m_window.geometry().topLeft())
+            m_window.move(fitted.topLeft() - QPoint(frame.left(), frame.top()));
+        return fitted;
     }
 
     QWidget& m_window;
-    bool m_shown = false;
+    std::optional<QRect> m_wanted;
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "export/export_file.h"
 #include "export/filter_library.h"
+#include "report/engine/report_output.h"
 #include "report/preview/page_picture.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"
