@@ -6,6 +6,7 @@
 #include "report/preview/print_dialog.h"
 #include "report/preview/report_preview.h"
 #include "report/preview/standard_preview.h"
+#include "report/preview/tests/scripted_dialogs.h"
 #include "report/store/printer.h"
 
 #include <QAction>
@@ -24,30 +25,6 @@ namespace {
 // An older plan the user kept under the name a second save would choose.
 const QByteArray keptPlan = "%PDF-1.3 the plan of last year, kept.\r\n";
 
-class AnsweringDialogs : public PreviewDialogs {
-public:
-    std::deque<QString> saveNames;
-    QString openFile;
-    QStringList messages;
-
-    std::optional<SaveAnswer> askSaveFile(QWidget*, const QString&, const QString&, const QStringList&) override
-    {
-        if (saveNames.empty())
-            return std::nullopt;
-        const QString name = saveNames.front();
-        saveNames.pop_front();
-        return SaveAnswer { name, 1 };
-    }
-    std::optional<QString> askOpenFile(QWidget*, const QString&, const QStringList&) override { return openFile; }
-    std::optional<QString> askText(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<SearchAnswer> askSearch(QWidget*) override { return std::nullopt; }
-    void showMessage(QWidget*, const QString& text) override { messages << text; }
-    void showError(QWidget*, const QString& text) override { messages << text; }
-};
-
 // A second command asked for while a first one runs: the window's commands
 // that start runs or change its page printer are pressed in the middle of
 // the first command, and none of them may start.
@@ -58,7 +35,7 @@ protected:
     ReportPreview preview { plan.report };
     QTemporaryDir dir;
     QPrinter pdf { QPrinter::HighResolution };
-    AnsweringDialogs* dialogs = nullptr;
+    ScriptedDialogs* dialogs = nullptr;
     TBVStandardPreview* first = nullptr;
     int runsStarted = 0;
     int setupDialogs = 0;
@@ -106,7 +83,7 @@ protected:
             const bool isFirst = first == nullptr;
             if (isFirst) {
                 first = &window;
-                auto owned = std::make_unique<AnsweringDialogs>();
+                auto owned = std::make_unique<ScriptedDialogs>();
                 dialogs = owned.get();
                 window.setDialogs(std::move(owned));
             }
@@ -232,5 +209,4 @@ TEST(CreateReport, SaysThatItRefusedWhileAnotherRunIsActive)
     EXPECT_EQ(inner.Status(), TBVPrinterStatus::Idle);
     EXPECT_EQ(outer.PageCount(), 1);
 }
-
 }
