@@ -152,7 +152,9 @@ signals:
     void pageAvailable(int availablePages);
     // Progress of a printer run in percent.
     void progress(int percent);
-    // A printer run has ended (also a cancelled or failed one).
+    // A printer job has ended: finished, aborted (a cancelled print) or
+    // failed on the way. A print of stored pages whose print document could
+    // not even begin has not run and announces nothing.
     void afterPrint();
 
 private:
