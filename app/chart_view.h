@@ -6,7 +6,9 @@ class QMenu;
 class TChart;
 
 // Shows a chart on screen, filling the widget, and repaints whenever the
-// chart changes. A right click opens the chart's popup menu.
+// chart changes. A right click (or the menu key when it has the focus) opens
+// the chart's popup menu. It takes the focus by Tab, so a screen reader can
+// read its accessible description.
 class ChartView : public QWidget {
     Q_OBJECT
 public:

@@ -1,10 +1,54 @@
 #include "form_label.h"
 
+#include "accessibility.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 
 FormLabel::FormLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
+    installFormAccessibility();
+}
+
+// Tab focus only: a click keeps the focus where the user was typing, as
+// before.
+void FormLabel::setActivation(Activation activation)
+{
+    m_activation = activation;
+    setFocusPolicy(activation == Activation::None ? Qt::NoFocus : Qt::TabFocus);
+}
+
+void FormLabel::activate()
+{
+    if (m_activation != Activation::None)
+        emit activated();
+}
+
+void FormLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (m_activation != Activation::None && plain
+        && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        activate();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void FormLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }
 
 void FormLabel::anchorRightEdge(int rightEdge, int top)

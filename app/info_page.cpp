@@ -16,8 +16,8 @@ QFont arialPixels(int pixels)
     return font;
 }
 
-// The link label Label8: blue, underlined, hand cursor; a click opens the
-// tips page and ignores whether that worked.
+// The link label Label8: blue, underlined, hand cursor; a click (or Enter
+// when it has the focus) opens the tips page and ignores whether that worked.
 FormLabel* makeLink(QWidget* parent)
 {
     auto* link = new FormLabel(
@@ -30,7 +30,10 @@ FormLabel* makeLink(QWidget* parent)
     link->setCursor(Qt::PointingHandCursor);
     link->move(16, 160);
     link->adjustSize();
-    QObject::connect(link, &FormLabel::clicked, [] { QDesktopServices::openUrl(QUrl(makerTipsPage())); });
+    link->setActivation(FormLabel::Activation::Link);
+    const auto open = [] { QDesktopServices::openUrl(QUrl(makerTipsPage())); };
+    QObject::connect(link, &FormLabel::clicked, open);
+    QObject::connect(link, &FormLabel::activated, open);
     return link;
 }
 
@@ -65,6 +68,10 @@ InfoPage::InfoPage(QWidget* parent)
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setGeometry(14, 33, 441, 121);
+    // Read by keyboard too: the cursor keys move through the text and select it.
+    memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    memo->setFocusPolicy(Qt::StrongFocus);
+    caption->setBuddy(memo);
 
     makeLink(this);
 }

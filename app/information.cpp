@@ -108,7 +108,10 @@ TInformation::TInformation(QWidget* owner)
     // The e-mail line only shows the address; a click does nothing.
     addLinkLabel(this, "Label6", QRect(116, 50, 157, 14), mailAddress());
     FormLabel* web = addLinkLabel(this, "Label5", QRect(116, 64, 143, 14), makerWebAddress());
-    connect(web, &FormLabel::clicked, this, [] { QDesktopServices::openUrl(QUrl(makerWebSite())); });
+    web->setActivation(FormLabel::Activation::Link);
+    const auto open = [] { QDesktopServices::openUrl(QUrl(makerWebSite())); };
+    connect(web, &FormLabel::clicked, this, open);
+    connect(web, &FormLabel::activated, this, open);
     addLabel(this, "Label7", QRect(0, 79, clientWidth, 14), arial(11), contactLine())
         ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -121,6 +124,9 @@ TInformation::TInformation(QWidget* owner)
     ok->setFont(arial(11));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    // Enter closes the window as it opens; Tab reaches the web link.
+    ok->setFocus();
+    setTabOrder(ok, web);
 }
 
 void TInformation::setProgramTexts(const QString& name, const QString& platforms, const QString& version)

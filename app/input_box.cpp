@@ -13,8 +13,11 @@ QString showInputBox(QWidget* parent, const QString& caption, const QString& pro
     dialog.setObjectName(QStringLiteral("InputBox"));
     dialog.setWindowTitle(caption);
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(prompt, &dialog));
+    auto* label = new QLabel(prompt, &dialog);
+    layout->addWidget(label);
     auto* edit = new QLineEdit(preset, &dialog);
+    // The prompt names the field for assistive technology.
+    label->setBuddy(edit);
     edit->selectAll();
     layout->addWidget(edit);
     auto* buttons = new QDialogButtonBox(&dialog);

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "chart_description.h"
 #include "chart_view.h"
 #include "colour_store.h"
 #include "error_box.h"
@@ -19,6 +20,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -55,6 +58,9 @@ TAnlageRech::TAnlageRech(const QString& settingsPath, QWidget* parent)
     connectFields();
     connectSpinners();
     connectResults();
+    // The window opens with the focus in the first field of the Tab order,
+    // not on the page tabs, so the keys start where the user types.
+    m_plan->edit(Field::AnlageSumme)->setFocus();
 
     if (readSeriesColours()) {
         loadStartupInputs(m_form, m_settingsPath);
@@ -92,6 +98,8 @@ void TAnlageRech::buildPages()
     layout->setContentsMargins(1, 1, 1, 1);
     m_pages = new QTabWidget(client);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setAccessibleName(QStringLiteral("Seiten"));
+    m_pages->tabBar()->setAccessibleName(QStringLiteral("Seiten"));
     layout->addWidget(m_pages);
     setCentralWidget(client);
 
@@ -101,6 +109,22 @@ void TAnlageRech::buildPages()
     m_pages->addTab(new StringGrid(m_form), QStringLiteral("Ein- und Abgänge"));
     m_pages->addTab(new InfoPage, QStringLiteral("Info"));
     m_pages->setCurrentIndex(0);
+    addPageKeys();
+}
+
+// Ctrl+PgDn and Ctrl+PgUp turn the pages from wherever the focus is, the
+// grid and the memo included, which keep these keys for themselves otherwise.
+void TAnlageRech::addPageKeys()
+{
+    const std::pair<QKeySequence, int> keys[]
+        = { { QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1 }, { QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1 } };
+    for (const auto& [sequence, step] : keys) {
+        auto* shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+            const int count = m_pages->count();
+            m_pages->setCurrentIndex((m_pages->currentIndex() + step + count) % count);
+        });
+    }
 }
 
 void TAnlageRech::buildChartPage()
@@ -111,6 +135,7 @@ void TAnlageRech::buildChartPage()
     auto* layout = new QVBoxLayout(m_diagrammPage);
     layout->setContentsMargins(0, 0, 0, 0);
     m_chartView = new ChartView(m_chart.chart(), m_diagrammPage);
+    m_chartView->setAccessibleName(m_chart.chart().Title.Text.join(QLatin1Char(' ')));
     layout->addWidget(m_chartView);
 
     // The popup menu's only item has no action.
@@ -153,7 +178,10 @@ void TAnlageRech::connectFields()
     connect(m_plan->comboBox(), &QComboBox::editTextChanged, this,
         [this](const QString& text) { m_form.setFieldText(Field::ComboBox1, text); });
     connect(&m_form, &FormModel::fieldTextChanged, this, &TAnlageRech::showField);
-    m_plan->edit(Field::Jahre)->installEventFilter(this);
+    for (Field field : allFields) {
+        if (field != Field::ComboBox1)
+            m_plan->edit(field)->installEventFilter(this);
+    }
 }
 
 void TAnlageRech::connectSpinners()
@@ -168,13 +196,16 @@ void TAnlageRech::connectSpinners()
 void TAnlageRech::connectResults()
 {
     connect(&m_form, &FormModel::resultsChanged, this, &TAnlageRech::showResults);
-    connect(m_plan->value(ResultLabel::AnlageWunsch), &FormLabel::doubleClicked, this,
-        [this] { m_solvers.AnlageWunschDblClick(); });
+    FormLabel* depot = m_plan->value(ResultLabel::AnlageWunsch);
+    connect(depot, &FormLabel::doubleClicked, this, [this] { m_solvers.AnlageWunschDblClick(); });
+    connect(depot, &FormLabel::activated, this, [this] { m_solvers.AnlageWunschDblClick(); });
     FormLabel* gain = m_plan->value(ResultLabel::ANLAGEGEWINN);
     connect(gain, &FormLabel::clicked, this, [this] { m_solvers.ANLAGEGEWINNDblClick(); });
     connect(gain, &FormLabel::doubleClicked, this, [this] { m_solvers.ANLAGEGEWINNDblClick(); });
+    connect(gain, &FormLabel::activated, this, [this] { m_solvers.ANLAGEGEWINNDblClick(); });
     connect(m_plan->label16(), &FormLabel::doubleClicked, this, [this] { m_solvers.Label16DblClick(); });
     connect(m_plan->label15(), &FormLabel::doubleClicked, this, [this] { m_solvers.Label15DblClick(); });
+    connect(m_plan->label15(), &FormLabel::activated, this, [this] { m_solvers.Label15DblClick(); });
 }
 
 void TAnlageRech::showField(Field field, const QString& text)
@@ -185,26 +216,41 @@ void TAnlageRech::showField(Field field, const QString& text)
         return;
     }
     QLineEdit* edit = m_plan->edit(field);
-    if (edit->text() != text)
-        edit->setText(text);
+    if (edit->text() == text)
+        return;
+    // What the recompute writes into a field the user has just emptied (its
+    // "0") is selected, so the next typed character replaces it.
+    const bool emptied = edit->text().isEmpty();
+    edit->setText(text);
+    if (emptied)
+        edit->selectAll();
 }
 
 void TAnlageRech::showResults()
 {
-    for (ResultLabel label : allResultLabels) {
-        FormLabel* value = m_plan->value(label);
-        value->setAnchoredText(m_form.resultText(label));
-        value->setToolTip(m_form.resultHint(label));
-    }
+    for (ResultLabel label : allResultLabels)
+        m_plan->showResult(label, m_form.resultText(label), m_form.resultHint(label));
     m_plan->edit(Field::Sparen)->setToolTip(m_form.fieldHint(Field::Sparen));
+    m_chartView->setAccessibleDescription(chartDescription(m_form.yearValues()));
 }
 
+// Up and Down in a field do what its spinner's arrows do, with the same
+// step, bounds and error box.
 bool TAnlageRech::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_plan->edit(Field::Jahre) && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            m_form.stepYears(key == Qt::Key_Up);
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Up && key != Qt::Key_Down)
+        return QMainWindow::eventFilter(watched, event);
+    const bool up = key == Qt::Key_Up;
+    if (watched == m_plan->edit(Field::Jahre)) {
+        m_form.stepYears(up);
+        return true;
+    }
+    for (Spinner spinner : allSpinners) {
+        if (watched == m_plan->edit(spinnerRule(spinner).field)) {
+            m_form.clickSpinner(spinner, up);
             return true;
         }
     }

@@ -46,6 +46,7 @@ protected:
 private:
     bool readSeriesColours();
     void buildPages();
+    void addPageKeys();
     void buildChartPage();
     void buildMenus();
     void connectFields();

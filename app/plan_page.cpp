@@ -1,6 +1,7 @@
 #include "plan_page.h"
 
 #include "form_label.h"
+#include "mode_box.h"
 #include "up_down.h"
 
 #include <QComboBox>
@@ -90,13 +91,24 @@ PlanPage::PlanPage(QWidget* parent)
     addInputRow(Field::Dividente, rowTop(Field::Dividente), QStringLiteral("Dividende in %"));
     addSpinners();
     addResults();
-    QWidget::setTabOrder(edit(Field::AnlageSumme), edit(Field::Rendite));
-    QWidget::setTabOrder(edit(Field::Rendite), m_comboBox);
-    QWidget::setTabOrder(m_comboBox, edit(Field::Sparen));
-    QWidget::setTabOrder(edit(Field::Sparen), edit(Field::Edit1));
-    QWidget::setTabOrder(edit(Field::Edit1), edit(Field::Jahre));
-    QWidget::setTabOrder(edit(Field::Jahre), edit(Field::Dividente));
+    // The seven fields in their order, then the three labels that run a
+    // search, so the searches have a keyboard path too.
+    const std::array<QWidget*, 10> tabOrder { edit(Field::AnlageSumme), edit(Field::Rendite), m_comboBox,
+        edit(Field::Sparen), edit(Field::Edit1), edit(Field::Jahre), edit(Field::Dividente),
+        value(ResultLabel::AnlageWunsch), value(ResultLabel::ANLAGEGEWINN), m_label15 };
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     fitToFont();
+}
+
+QComboBox* PlanPage::comboBox() const { return m_comboBox; }
+
+void PlanPage::showResult(ResultLabel label, const QString& text, const QString& hint)
+{
+    FormLabel* shown = value(label);
+    shown->setAnchoredText(text);
+    shown->setToolTip(hint + m_keyHints[static_cast<int>(label)]);
+    shown->setAccessibleName(m_resultCaptions[static_cast<int>(label)]->text() + QLatin1Char(' ') + text);
 }
 
 void PlanPage::changeEvent(QEvent* event)
@@ -175,9 +187,11 @@ FormLabel* PlanPage::addCaption(const QString& name, const QString& text, int le
 
 void PlanPage::addInputRow(Field field, int top, const QString& caption)
 {
-    m_inputCaptions.push_back(
-        addCaption(QStringLiteral("Caption") + fieldName(field), caption, captionLeft, top, true));
+    FormLabel* label = addCaption(QStringLiteral("Caption") + fieldName(field), caption, captionLeft, top, true);
+    m_inputCaptions.push_back(label);
+    m_captions[static_cast<int>(field)] = caption;
     auto* edit = new QLineEdit(defaultFieldText(field), this);
+    label->setBuddy(edit);
     edit->setObjectName(fieldName(field));
     edit->setGeometry(fieldLeft, top, fieldWidth, fieldHeight);
     edit->setToolTip(initialFieldHint(field));
@@ -186,13 +200,16 @@ void PlanPage::addInputRow(Field field, int top, const QString& caption)
 
 void PlanPage::addComboBox(int top, const QString& caption)
 {
-    m_inputCaptions.push_back(addCaption(QStringLiteral("CaptionComboBox1"), caption, captionLeft, top, true));
-    m_comboBox = new QComboBox(this);
+    FormLabel* label = addCaption(QStringLiteral("CaptionComboBox1"), caption, captionLeft, top, true);
+    m_inputCaptions.push_back(label);
+    m_captions[static_cast<int>(Field::ComboBox1)] = caption;
+    m_comboBox = new ModeBox(this);
+    label->setBuddy(m_comboBox);
+    // The text part takes the keys for the box; it is named like the box.
+    m_comboBox->lineEdit()->setAccessibleName(caption);
     // Wide enough for the longest mode ("vierteljährlich").
     m_comboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_comboBox->setObjectName(QStringLiteral("ComboBox1"));
-    m_comboBox->setEditable(true);
-    m_comboBox->setInsertPolicy(QComboBox::NoInsert);
     for (const QString& mode : compoundingModes())
         m_comboBox->addItem(mode);
     m_comboBox->setCurrentText(defaultFieldText(Field::ComboBox1));
@@ -201,15 +218,33 @@ void PlanPage::addComboBox(int top, const QString& caption)
 
 void PlanPage::addSpinners()
 {
-    for (Spinner s : allSpinners) {
-        auto* spinner = new UpDown(this);
-        spinner->setObjectName(spinnerName(s));
-        spinner->setGeometry(spinnerLeft, rowTop(spinnerRule(s).field), 16, fieldHeight);
-        m_spinners[static_cast<int>(s)] = spinner;
-    }
-    m_yearsSpinner = new UpDown(this);
-    m_yearsSpinner->setObjectName(QStringLiteral("UpDown2"));
-    m_yearsSpinner->setGeometry(spinnerLeft, rowTop(Field::Jahre), 15, fieldHeight);
+    for (Spinner s : allSpinners)
+        m_spinners[static_cast<int>(s)] = addSpinner(spinnerName(s), spinnerRule(s).field, 16);
+    m_yearsSpinner = addSpinner(QStringLiteral("UpDown2"), Field::Jahre, 15);
+}
+
+// Named after the field's caption without its question mark, so that the
+// arrows read "Wieviele Jahre erhöhen".
+UpDown* PlanPage::addSpinner(const QString& name, Field field, int width)
+{
+    auto* spinner = new UpDown(this);
+    spinner->setObjectName(name);
+    spinner->setGeometry(spinnerLeft, rowTop(field), width, fieldHeight);
+    QString caption = m_captions[static_cast<int>(field)];
+    if (caption.endsWith(QLatin1Char('?')))
+        caption.chop(1);
+    spinner->setAccessibleName(caption);
+    return spinner;
+}
+
+// The hint stays as it is; a second line tells the keyboard path.
+void PlanPage::makeSearchable(FormLabel* label, const QString& keyHint)
+{
+    label->setActivation(FormLabel::Activation::Button);
+    const auto index = resultLabelByName(label->objectName());
+    if (index)
+        m_keyHints[static_cast<int>(*index)] = keyHint;
+    label->setToolTip(label->toolTip() + keyHint);
 }
 
 void PlanPage::addResults()
@@ -234,5 +269,11 @@ void PlanPage::addResults()
         if (isDepot || row.label == ResultLabel::ANLAGEGEWINN)
             value->setCursor(Qt::PointingHandCursor);
         m_values[static_cast<int>(row.label)] = value;
+        value->setAccessibleName(caption->text() + QLatin1Char(' ') + value->text());
     }
+    makeSearchable(m_values[static_cast<int>(ResultLabel::AnlageWunsch)],
+        QStringLiteral("\nEingabe- oder Leertaste: Eingabe eines Depotwertes"));
+    makeSearchable(m_values[static_cast<int>(ResultLabel::ANLAGEGEWINN)],
+        QStringLiteral("\nEingabe- oder Leertaste: Anpassung der Rendite"));
+    makeSearchable(m_label15, QStringLiteral("\nEingabe- oder Leertaste: Auszahlungsplan für den Depotwert"));
 }

@@ -1,5 +1,7 @@
 #include "up_down.h"
 
+#include "accessibility.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
@@ -14,15 +16,32 @@ constexpr int repeatIntervalMs = 60;
 UpDown::UpDown(QWidget* parent)
     : QWidget(parent)
 {
+    installFormAccessibility();
     m_repeat.setSingleShot(false);
     connect(&m_repeat, &QTimer::timeout, this, &UpDown::repeat);
+}
+
+void UpDown::pressArrow(bool up)
+{
+    m_up = up;
+    emit clicked(up);
+}
+
+QString UpDown::arrowName(bool up) const
+{
+    return accessibleName() + (up ? QStringLiteral(" erhöhen") : QStringLiteral(" verringern"));
+}
+
+QRect UpDown::arrowRect(bool up) const
+{
+    const int half = height() / 2;
+    return up ? QRect(0, 0, width(), half) : QRect(0, half, width(), height() - half);
 }
 
 void UpDown::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const int half = height() / 2;
-    const QRect halves[2] = { QRect(0, 0, width(), half), QRect(0, half, width(), height() - half) };
+    const QRect halves[2] = { arrowRect(true), arrowRect(false) };
     for (int i = 0; i < 2; ++i) {
         QStyleOptionButton button;
         button.initFrom(this);

@@ -8,10 +8,17 @@
 // holding the button repeats the click, as the platform's spinners do. A
 // modal box opened by a click (the error box of a field that is not a number)
 // ends the press: the release then goes to the box, never to the spinner.
+// Its accessible name is its field's caption; assistive technology sees the
+// arrows as two buttons named after it ("Anlagensumme erhöhen").
 class UpDown : public QWidget {
     Q_OBJECT
 public:
     explicit UpDown(QWidget* parent = nullptr);
+
+    // One click on an arrow, as a press and release of the mouse there.
+    void pressArrow(bool up);
+    QString arrowName(bool up) const;
+    QRect arrowRect(bool up) const;
 
 signals:
     void clicked(bool up);

@@ -121,9 +121,14 @@ std::unique_ptr<QFile> createExportFile(const QString& fileName)
 {
     auto file = std::make_unique<QFile>(fileName);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw EExportError(QStringLiteral("Cannot create file \"%1\". %2")
-                               .arg(QDir::toNativeSeparators(fileName), file->errorString()));
+        throw fileCreationError(fileName, file->errorString());
     return file;
+}
+
+EExportError fileCreationError(const QString& fileName, const QString& reason)
+{
+    return EExportError(
+        QStringLiteral("Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(fileName), reason));
 }
 
 EExportError fileWriteError(const QFile& file)

@@ -40,5 +40,8 @@ private:
 // file-creation error (naming the file and the system's reason) when it cannot be made.
 std::unique_ptr<QFile> createExportFile(const QString& fileName);
 
+// The error of a file that could not be made, with the system's reason.
+EExportError fileCreationError(const QString& fileName, const QString& reason);
+
 // The error of a file that could not be written to the end.
 EExportError fileWriteError(const QFile& file);

@@ -1,8 +1,7 @@
 #include "export/export_file.h"
 
-#include "export/export_error.h"
+#include "export/document_writer.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <cerrno>
@@ -12,19 +11,23 @@
 
 namespace {
 
-// A new file gets the permissions every other program's new file gets.
-void giveUsualPermissions(const QString& fileName)
+// The exported file keeps the permissions of the file it replaces, so that a
+// private plan stays private; a new file gets the permissions every other
+// program's new file gets.
+mode_t permissionsFor(const QString& fileName)
 {
+    struct stat replaced;
+    if (stat(QFile::encodeName(fileName).constData(), &replaced) == 0)
+        return replaced.st_mode & 07777;
     const mode_t mask = umask(0);
     umask(mask);
-    chmod(QFile::encodeName(fileName).constData(), 0666 & ~mask);
+    return 0666 & ~mask;
 }
 
 void moveInPlace(const QString& temporaryName, const QString& fileName)
 {
     if (std::rename(QFile::encodeName(temporaryName).constData(), QFile::encodeName(fileName).constData()) != 0)
-        throw EExportError(QStringLiteral("Cannot create file \"%1\". %2")
-                               .arg(QDir::toNativeSeparators(fileName), QString::fromLocal8Bit(std::strerror(errno))));
+        throw fileCreationError(fileName, QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 }
@@ -37,15 +40,14 @@ bool exportToFile(const TBVExportFilterClass& filterClass, const QString& fileNa
     QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.") + target.completeBaseName()
         + QStringLiteral("-XXXXXX.") + target.suffix());
     if (!temporary.open())
-        throw EExportError(QStringLiteral("Cannot create file \"%1\". %2")
-                               .arg(QDir::toNativeSeparators(fileName), temporary.errorString()));
+        throw fileCreationError(fileName, temporary.errorString());
     temporary.close();
     const QString temporaryName = temporary.fileName();
     const std::unique_ptr<TBVExportFilter> filter = filterClass.create(fileName);
     filter->setOutputFileName(temporaryName);
     if (!run(*filter))
         return false;
-    giveUsualPermissions(temporaryName);
+    chmod(QFile::encodeName(temporaryName).constData(), permissionsFor(fileName));
     moveInPlace(temporaryName, fileName);
     temporary.setAutoRemove(false);
     return true;

@@ -28,6 +28,13 @@ target_link_libraries(fundorix-icons PRIVATE fundorix_theme_icons fundorix_windo
 fundorix_add_tests(fundorix_theme_icons_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/theme_icons_test.cpp
     LIBS fundorix_theme_icons fundorix_window)
+fundorix_add_tests(fundorix_check_install_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/check_install_test.cpp
+    LIBS Qt6::Core)
+if(TARGET fundorix_check_install_tests)
+    target_compile_definitions(fundorix_check_install_tests PRIVATE CMAKE_COMMAND="${CMAKE_COMMAND}"
+        CHECK_INSTALL="${CMAKE_CURRENT_LIST_DIR}/check-install")
+endif()
 set(icons_dir ${FUNDORIX_PACKAGING_OUT}/icons)
 add_custom_command(OUTPUT ${icons_dir}/scalable/apps/${FUNDORIX_APP_ID}.svg
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${icons_dir}

@@ -105,11 +105,12 @@ def check_rtf_text(htm, txt):
     """Every text of the report stands in the text file once, and its lines
     follow the report from top to bottom: each text is matched with the
     highest unmatched block of the same text, the texts of one line lie
-    within a point of each other and no line lies above the one before."""
+    within a point of each other and no line lies above the one before.
+    A text the report prints twice at one place is written once."""
     with open(txt, encoding="utf-8-sig") as f:
         written = [[normal(t) for t in line.split("\t") if normal(t)] for line in f]
     written = [line for line in written if line]
-    unmatched = sorted(text_blocks(htm))
+    unmatched = sorted(set(text_blocks(htm)))
     last_top = None
     for number, line in enumerate(written, 1):
         tops = []

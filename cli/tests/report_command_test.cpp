@@ -5,10 +5,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -180,6 +182,32 @@ TEST_F(ReportCommand, NinetyNineExtraPaymentsListEachLineOnceOverSeveralPages)
     for (const QString& line : lines)
         EXPECT_EQ(all.count(line), 1) << line.toStdString();
     EXPECT_FALSE(all.contains("keine"));
+}
+
+// Plans are private data: whatever format replaces a file the user keeps
+// private, including the HTML export's picture, leaves it private.
+TEST_F(ReportCommand, ExportsOverPrivateFilesKeepThemPrivate)
+{
+    for (const char* format : { "bvp", "pdf", "htm", "xls", "rtf" }) {
+        const QString out = path("plan.") + format;
+        QStringList replaced { out };
+        if (QString::fromLatin1(format) == "htm")
+            replaced << path("plan_BVImage1.jpg");
+        for (const QString& name : replaced) {
+            QFile file(name);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("old");
+            ASSERT_EQ(chmod(QFile::encodeName(name).constData(), 0600), 0);
+        }
+        const CliRun run = runCli({ "report", "anlage", "--format", format, "-o", out });
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        for (const QString& name : replaced) {
+            EXPECT_GT(QFileInfo(name).size(), 3) << name.toStdString();
+            struct stat status;
+            ASSERT_EQ(stat(QFile::encodeName(name).constData(), &status), 0);
+            EXPECT_EQ(status.st_mode & 07777, 0600u) << name.toStdString();
+        }
+    }
 }
 
 TEST_F(ReportCommand, UnwritableFileIsAFailureWithItsName)

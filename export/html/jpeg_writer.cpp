@@ -1,6 +1,6 @@
 #include "export/html/jpeg_writer.h"
 
-#include "export/export_error.h"
+#include "export/document_writer.h"
 
 #include <QSaveFile>
 #include <csetjmp>
@@ -89,7 +89,7 @@ void write(const QImage& image, const QString& fileName)
     const QByteArray bytes = encode(image);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw EExportError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
+        throw fileCreationError(fileName, file.errorString());
 }
 
 }

@@ -1,5 +1,6 @@
 #include "export/pdf/pdf_document_filter.h"
 
+#include "export/device_units.h"
 #include "export/document_writer.h"
 #include "export/export_settings.h"
 #include "export/pdf/ascii85.h"
@@ -13,7 +14,7 @@
 namespace {
 
 // The screen the report is laid out for, when no report printer converts.
-constexpr long double screenPixelsPerNative = 96.0L / 254.0L;
+const long double screenPixelsPerNative = DeviceUnits::factorForDpi(DeviceUnits::ScreenDpi);
 
 // The picture of an image control at the control's size as red, green and
 // blue bytes per pixel, rows top to bottom without padding: stretched over
@@ -126,13 +127,13 @@ void TBVPDFDocumentFilter::closePage()
 int TBVPDFDocumentFilter::pixelX(long double xNative) const
 {
     const ExportContext* owner = Owner();
-    return owner ? owner->deviceX(xNative) : static_cast<int>(std::nearbyint(xNative * screenPixelsPerNative));
+    return owner ? owner->deviceX(xNative) : DeviceUnits::toDevice(xNative, 0, screenPixelsPerNative);
 }
 
 int TBVPDFDocumentFilter::pixelY(long double yNative) const
 {
     const ExportContext* owner = Owner();
-    return owner ? owner->deviceY(yNative) : static_cast<int>(std::nearbyint(yNative * screenPixelsPerNative));
+    return owner ? owner->deviceY(yNative) : DeviceUnits::toDevice(yNative, 0, screenPixelsPerNative);
 }
 
 void TBVPDFDocumentFilter::ExportText(const TBVReportPoint& anchor, const TBVExportFont& font, const QColor&,

@@ -94,7 +94,7 @@ void TBVRTFExportFilter::ExportText(const TBVReportPoint& anchor, const TBVExpor
     item.italic = font.font.italic();
     item.underline = font.font.underline();
     item.strikeOut = font.font.strikeOut();
-    item.halfPoints = qRound(font.font.pointSizeF() * 2);
+    item.halfPoints = static_cast<int>(std::nearbyint(font.font.pointSizeF() * 2));
     item.escapedText = Rtf::escapeText(text, ansiHolds);
     Rtf::insertByX(m_lines[static_cast<size_t>(line)], item);
 }

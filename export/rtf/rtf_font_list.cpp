@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QHash>
 #include <QRawFont>
 #include <algorithm>
@@ -73,6 +74,30 @@ int classFromIbmClass(const QByteArray& os2)
 
 bool equalWithoutCase(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
+struct MetricAlias {
+    const char* family;
+    std::vector<const char*> compatible;
+};
+
+// Common families and the free families of the same metrics that fontconfig
+// stands in for them (its metric aliases).
+const std::vector<MetricAlias>& metricAliases()
+{
+    static const std::vector<MetricAlias> aliases {
+        { "Arial", { "Liberation Sans", "Arimo", "Albany", "Albany AMT" } },
+        { "Arial Narrow", { "Liberation Sans Narrow" } },
+        { "Times New Roman", { "Liberation Serif", "Tinos", "Thorndale", "Thorndale AMT" } },
+        { "Courier New", { "Liberation Mono", "Cousine", "Cumberland", "Cumberland AMT" } },
+        { "Helvetica", { "Nimbus Sans", "Nimbus Sans L", "TeX Gyre Heros" } },
+        { "Times", { "Nimbus Roman", "Nimbus Roman No9 L", "TeX Gyre Termes" } },
+        { "Courier", { "Nimbus Mono PS", "Nimbus Mono", "Nimbus Mono L", "TeX Gyre Cursor" } },
+        { "Georgia", { "Gelasio" } },
+        { "Cambria", { "Caladea" } },
+        { "Calibri", { "Carlito" } },
+    };
+    return aliases;
+}
+
 }
 
 int familyClassFromTables(const QByteArray& os2Table, bool fixedPitch)
@@ -122,11 +147,33 @@ QString withoutFoundry(const QString& family)
     return foundry > 0 && family.endsWith(']') ? family.left(foundry) : family;
 }
 
+QString metricSubstitute(const QString& family)
+{
+    const auto& aliases = metricAliases();
+    const auto alias = std::find_if(aliases.begin(), aliases.end(),
+        [&family](const MetricAlias& entry) { return equalWithoutCase(family, QLatin1String(entry.family)); });
+    if (alias == aliases.end())
+        return QString();
+    const QString substitute = withoutFoundry(QFontInfo(QFont(family)).family());
+    const bool compatible = std::any_of(alias->compatible.begin(), alias->compatible.end(),
+        [&substitute](const char* twin) { return equalWithoutCase(substitute, QLatin1String(twin)); });
+    return compatible ? substitute : QString();
+}
+
+// A report's texts ask for their font by name; where the system lays them out
+// in a metric-compatible substitute, the reader's word processor shall see the
+// name and make its own substitution, as a font that is not there at all
+// would leave the text in the reader's default font.
 RtfFontList RtfFontList::installed()
 {
     std::vector<RtfFontFamily> enumerated;
     for (const QString& family : QFontDatabase::families())
         enumerated.push_back({ withoutFoundry(family), familyClassOf(family) });
+    for (const MetricAlias& alias : metricAliases()) {
+        const QString substitute = metricSubstitute(QLatin1String(alias.family));
+        if (!substitute.isEmpty())
+            enumerated.push_back({ QLatin1String(alias.family), familyClassOf(substitute) });
+    }
     return RtfFontList(enumerated);
 }
 

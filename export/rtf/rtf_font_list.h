@@ -15,7 +15,8 @@ struct RtfFontFamily {
 
 class RtfFontList {
 public:
-    // The installed families, refreshed from the font database on every call.
+    // The installed families, refreshed from the font database on every call,
+    // and the families the system replaces with a metric-compatible one.
     static RtfFontList installed();
     // Families in enumeration order: a name equal without case to the one
     // before it is skipped, the rest sorted by name without case.
@@ -47,6 +48,11 @@ int familyClassOf(const QString& family);
 // The family name without the foundry the font database adds when several
 // foundries provide the family: "C059 [urw]" is "C059".
 QString withoutFoundry(const QString& family);
+
+// The family the system draws in place of a common family it lacks when
+// that family has the same metrics ("Arial": "Liberation Sans"); empty when
+// the family is installed itself or replaced by one of other metrics.
+QString metricSubstitute(const QString& family);
 
 // "\fnil", "\froman", ...; "\fnil" for a class outside 0 to 7.
 QString familyKeyword(int familyClass);

@@ -134,8 +134,25 @@ int lineOf(long double yNative, int lineCount)
     return line >= 0 && line < lineCount ? static_cast<int>(line) : -1;
 }
 
+namespace {
+
+    bool sameText(const Item& a, const Item& b)
+    {
+        return a.xNative == b.xNative && a.yNative == b.yNative && a.alignment == b.alignment
+            && a.fontIndex == b.fontIndex && a.colour == b.colour && a.bold == b.bold && a.italic == b.italic
+            && a.underline == b.underline && a.strikeOut == b.strikeOut && a.halfPoints == b.halfPoints
+            && a.escapedText == b.escapedText;
+    }
+
+}
+
 void insertByX(std::vector<Item>& line, const Item& item)
 {
+    // A report may print one text twice at one place: on paper the two cover
+    // each other, but a word processor would set them side by side and wrap
+    // the line.
+    if (std::any_of(line.begin(), line.end(), [&item](const Item& placed) { return sameText(placed, item); }))
+        return;
     const auto further
         = std::find_if(line.begin(), line.end(), [&item](const Item& placed) { return placed.xNative > item.xNative; });
     line.insert(further, item);
@@ -157,7 +174,12 @@ QStringList pageParagraphs(const PageLines& lines, const PageGeometry& page)
             definition += tabStop(item, page);
             texts += tabbedText(item);
         }
-        written << definition << QStringLiteral("{\\plain") + texts + QStringLiteral("{\\fs1\\par}}");
+        // The tab before the first text would otherwise have the word
+        // processor's default size (12 pt) and make every row of smaller
+        // texts higher than the report's, until the page overflows.
+        written << definition
+                << QStringLiteral("{\\plain\\fs%1").arg(line.front().halfPoints) + texts
+                + QStringLiteral("{\\fs1\\par}}");
     }
     return written;
 }

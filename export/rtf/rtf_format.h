@@ -63,7 +63,9 @@ using PageLines = std::vector<std::vector<Item>>;
 
 // Line of a text whose top lies at y; -1 above or below the paper.
 int lineOf(long double yNative, int lineCount);
-// Inserts before the first text further right, after texts at the same x.
+// Inserts before the first text further right, after texts at the same x;
+// drops an exact duplicate (the same text in the same font at the same place)
+// of a text the line holds already.
 void insertByX(std::vector<Item>& line, const Item& item);
 
 // Two document lines per line with text: the paragraph definition with the

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "export/device_units.h"
 #include "export/filter.h"
 
 #include <QMap>
 #include <QStringList>
-#include <cmath>
 
 // The report side of an export run as the formats see it: an A4 portrait
 // page with margins of 10 mm, converted at 96 pixels per inch, with report
@@ -34,5 +34,5 @@ public:
     QList<int> progress;
 
 private:
-    static int pixels(long double native) { return static_cast<int>(std::nearbyintl(native * 96.0L / 254.0L)); }
+    static int pixels(long double native) { return DeviceUnits::toDevice(native, 0, 96.0L / 254.0L); }
 };

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -41,6 +42,43 @@ TEST(ExportToFile, ACompletedRunReplacesTheFileAndKeepsItsNameInTheFilter)
     EXPECT_TRUE(written);
     EXPECT_EQ(contents(name), (name + "\r\n").toUtf8());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "plan.txt" });
+}
+
+bool completeRun(TBVExportFilter& filter)
+{
+    filter.EndExport();
+    return true;
+}
+
+mode_t modeOf(const QString& fileName)
+{
+    struct stat status;
+    return stat(QFile::encodeName(fileName).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
+
+TEST(ExportToFile, TheReplacedFileKeepsItsPermissions)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("plan.txt");
+    for (const mode_t mode : { 0600, 0640, 0664 }) {
+        QFile(name).open(QIODevice::WriteOnly);
+        ASSERT_EQ(chmod(QFile::encodeName(name).constData(), mode), 0);
+        ASSERT_TRUE(exportToFile(lineFormat, name, completeRun));
+        EXPECT_EQ(modeOf(name), mode) << std::oct << mode;
+    }
+}
+
+TEST(ExportToFile, ANewFileGetsThePermissionsTheUmaskLeaves)
+{
+    QTemporaryDir dir;
+    const mode_t saved = umask(027);
+    const bool written = exportToFile(lineFormat, dir.filePath("plan.txt"), completeRun);
+    umask(022);
+    const bool writtenAgain = exportToFile(lineFormat, dir.filePath("other.txt"), completeRun);
+    umask(saved);
+    ASSERT_TRUE(written && writtenAgain);
+    EXPECT_EQ(modeOf(dir.filePath("plan.txt")), 0640u);
+    EXPECT_EQ(modeOf(dir.filePath("other.txt")), 0644u);
 }
 
 TEST(ExportToFile, ACancelledRunLeavesNoFile)

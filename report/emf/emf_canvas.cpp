@@ -1,5 +1,6 @@
 #include "report/emf/emf_canvas.h"
 
+#include "export/screen_metrics.h"
 #include "report/emf/emf_dib.h"
 #include "report/emf/font_metrics.h"
 #include "report/store/bv_error.h"
@@ -118,7 +119,7 @@ EmfCanvas::~EmfCanvas() = default;
 
 int EmfCanvas::textWidth(const PageFont& font, const QString& text) const
 {
-    return referenceTextWidth(qtFontForPage(font, fontPixelHeight(font)), text);
+    return screenTextWidth(qtFontForPage(font, fontPixelHeight(font)), text);
 }
 
 int EmfCanvas::textHeight(const PageFont& font, const QString&) const

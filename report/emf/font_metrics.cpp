@@ -1,23 +1,11 @@
 #include "report/emf/font_metrics.h"
 
-#include <QFontMetricsF>
-#include <QImage>
+#include "export/screen_metrics.h"
+
+#include <algorithm>
 #include <cmath>
 
-namespace {
-
-const QImage& referenceDevice()
-{
-    static const QImage image = [] {
-        QImage img(1, 1, QImage::Format_RGB32);
-        img.setDotsPerMeterX(3780); // 96 dpi
-        img.setDotsPerMeterY(3780);
-        return img;
-    }();
-    return image;
-}
-
-}
+using ScreenMetrics::roundToPixels;
 
 QFont qtFontForPage(const PageFont& font, int pixelHeight)
 {
@@ -30,16 +18,10 @@ QFont qtFontForPage(const PageFont& font, int pixelHeight)
     return qfont;
 }
 
-int referenceTextWidth(const QFont& font, const QString& text)
-{
-    QFontMetricsF metrics(font, &referenceDevice());
-    return static_cast<int>(std::nearbyint(metrics.horizontalAdvance(text)));
-}
-
 int referenceTextHeight(const QFont& font)
 {
-    QFontMetricsF metrics(font, &referenceDevice());
-    return static_cast<int>(std::nearbyint(metrics.ascent()) + std::nearbyint(metrics.descent()));
+    const QFontMetricsF& metrics = ScreenMetrics::metrics(font);
+    return roundToPixels(metrics.ascent()) + roundToPixels(metrics.descent());
 }
 
 std::vector<uint32_t> referenceAdvances(const QFont& font, const QString& text)
@@ -47,13 +29,15 @@ std::vector<uint32_t> referenceAdvances(const QFont& font, const QString& text)
     // Cumulative positions are rounded once each, so rounding errors do not
     // add up along a long line. A surrogate pair's advance goes to its first
     // unit, the second gets 0.
-    QFontMetricsF metrics(font, &referenceDevice());
+    const QFontMetricsF& metrics = ScreenMetrics::metrics(font);
     std::vector<uint32_t> advances(static_cast<size_t>(text.size()), 0);
     double position = 0;
     long previousEdge = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
         position += metrics.horizontalAdvance(text.mid(i, pair ? 2 : 1));
+        // Halves away from zero: this only shares the rounded width out among
+        // the characters, and stored pages keep the advances they are read with.
         const long edge = std::lround(position);
         advances[static_cast<size_t>(i)] = static_cast<uint32_t>(std::max(0L, edge - previousEdge));
         previousEdge = std::max(previousEdge, edge);

@@ -8,9 +8,8 @@
 // height in pixels (an EMF font's negative lfHeight).
 QFont qtFontForPage(const PageFont& font, int pixelHeight);
 
-// Text measurement on a device-independent 96-dpi reference image, so that
-// recorded pages measure the same under any display or none.
-int referenceTextWidth(const QFont& font, const QString& text);
+// The height of a text cell on the 96-dpi screen (export/screen_metrics.h):
+// ascent and descent, each rounded.
 int referenceTextHeight(const QFont& font);
 
 // Advance of every UTF-16 code unit of the text, in pixels, summing to the

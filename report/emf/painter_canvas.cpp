@@ -1,5 +1,6 @@
 #include "report/emf/painter_canvas.h"
 
+#include "export/screen_metrics.h"
 #include "report/emf/font_metrics.h"
 
 #include <QFontMetricsF>
@@ -23,7 +24,7 @@ PainterCanvas::PainterCanvas(QPainter& painter, int dpiX, int dpiY)
 // that a page measures the same on a printer as in the page store.
 int PainterCanvas::textWidth(const PageFont& font, const QString& text) const
 {
-    return referenceTextWidth(qtFontForPage(font, fontPixelHeight(font)), text);
+    return screenTextWidth(qtFontForPage(font, fontPixelHeight(font)), text);
 }
 
 int PainterCanvas::textHeight(const PageFont& font, const QString&) const
@@ -43,13 +44,13 @@ void PainterCanvas::drawText(
     if (text.isEmpty())
         return;
     const QFont qfont = qtFontForPage(font, fontPixelHeight(font));
-    const double width = referenceTextWidth(qfont, text);
+    const double width = screenTextWidth(qfont, text);
     double left = anchorPx.x();
     if (anchor == TextAnchor::Right)
         left -= width;
     else if (anchor == TextAnchor::Centre)
         left -= width / 2;
-    QFontMetricsF metrics(qfont);
+    const QFontMetricsF& metrics = ScreenMetrics::metrics(qfont);
     m_painter.save();
     m_painter.setFont(qfont);
     m_painter.setPen(font.colour);

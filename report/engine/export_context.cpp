@@ -1,11 +1,13 @@
 #include "report/engine/export_context.h"
 
+#include "export/device_units.h"
 #include "report/engine/report.h"
 #include "report/engine/report_printer.h"
 #include "report/engine/report_run.h"
 
 namespace {
-constexpr long double screenFactor = 96.0L / 254.0L;
+// Outside a run there is no page printer; positions are then the screen's.
+const long double screenFactor = DeviceUnits::factorForDpi(DeviceUnits::ScreenDpi);
 }
 
 ReportExportContext::ReportExportContext(TBVReport& report)
@@ -31,13 +33,13 @@ TBVExportPageSetup ReportExportContext::pageSetup() const
 int ReportExportContext::deviceX(long double xNative) const
 {
     const ReportPrinter* printer = m_report.printer();
-    return printer ? printer->DeviceX(xNative) : roundToInt(xNative * screenFactor);
+    return printer ? printer->DeviceX(xNative) : DeviceUnits::toDevice(xNative, 0, screenFactor);
 }
 
 int ReportExportContext::deviceY(long double yNative) const
 {
     const ReportPrinter* printer = m_report.printer();
-    return printer ? printer->DeviceY(yNative) : roundToInt(yNative * screenFactor);
+    return printer ? printer->DeviceY(yNative) : DeviceUnits::toDevice(yNative, 0, screenFactor);
 }
 
 long double ReportExportContext::horizontalFactor() const

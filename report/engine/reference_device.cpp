@@ -1,27 +1,6 @@
 #include "report/engine/reference_device.h"
 
-#include <QFontMetricsF>
-#include <QImage>
-#include <map>
-
-namespace {
-
-constexpr qreal inchesPerMetre = 39.37007874015748;
-
-const QImage& deviceImage(int dpi)
-{
-    static std::map<int, QImage> images;
-    auto found = images.find(dpi);
-    if (found == images.end()) {
-        QImage image(1, 1, QImage::Format_RGB32);
-        image.setDotsPerMeterX(qRound(dpi * inchesPerMetre));
-        image.setDotsPerMeterY(qRound(dpi * inchesPerMetre));
-        found = images.emplace(dpi, image).first;
-    }
-    return found->second;
-}
-
-}
+#include "export/screen_metrics.h"
 
 QFont ReferenceDevice::toQFont(const PageFont& font)
 {
@@ -36,12 +15,11 @@ QFont ReferenceDevice::toQFont(const PageFont& font)
 
 qreal ReferenceDevice::textWidth(const PageFont& font, const QString& text, int dpi)
 {
-    const QFontMetricsF metrics(toQFont(font), &deviceImage(dpi));
-    return metrics.horizontalAdvance(text);
+    return ScreenMetrics::metrics(toQFont(font), dpi).horizontalAdvance(text);
 }
 
 qreal ReferenceDevice::textHeight(const PageFont& font, int dpi)
 {
-    const QFontMetricsF metrics(toQFont(font), &deviceImage(dpi));
+    const QFontMetricsF& metrics = ScreenMetrics::metrics(toQFont(font), dpi);
     return metrics.ascent() + metrics.descent();
 }

@@ -4,9 +4,9 @@
 
 #include <QFont>
 
-// Text measurement on the report's reference device: a bitmap of the given
-// resolution (96 pixels per inch unless said otherwise), so that layout does
-// not depend on the display the program runs on.
+// Text measurement of page fonts on the report's reference device, the
+// screen bitmap of export/screen_metrics.h (96 pixels per inch unless said
+// otherwise), so that layout does not depend on the display the program runs on.
 namespace ReferenceDevice {
 QFont toQFont(const PageFont& font);
 // Advance width of the text in pixels.

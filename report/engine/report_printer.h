@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/engine/units.h"
+#include "export/device_units.h"
 #include "report/store/page_canvas.h"
 
 #include <QString>
@@ -40,8 +40,8 @@ public:
     virtual long double LeftOffset() const { return 0; }
     virtual long double TopOffset() const { return 0; }
 
-    int DeviceX(long double x) const { return roundToInt((x - LeftOffset()) * XFactor()); }
-    int DeviceY(long double y) const { return roundToInt((y - TopOffset()) * YFactor()); }
-    int DeviceWidth(long double width) const { return roundToInt(width * XFactor()); }
-    int DeviceHeight(long double height) const { return roundToInt(height * YFactor()); }
+    int DeviceX(long double x) const { return DeviceUnits::toDevice(x, LeftOffset(), XFactor()); }
+    int DeviceY(long double y) const { return DeviceUnits::toDevice(y, TopOffset(), YFactor()); }
+    int DeviceWidth(long double width) const { return DeviceUnits::sizeToDevice(width, XFactor()); }
+    int DeviceHeight(long double height) const { return DeviceUnits::sizeToDevice(height, YFactor()); }
 };

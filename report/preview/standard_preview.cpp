@@ -69,6 +69,41 @@ const char* const FinishedOnlyButtons[]
 // addition, until no other command of the report is in progress.
 const char* const OneAtATimeButtons[] = { "PrintSetup", "Print", "SaveReport", "LoadReport" };
 
+// The keys of the tool bar's commands, shown in their tooltips.
+const std::pair<const char*, QKeySequence::StandardKey> CommandKeys[] = {
+    { "Print", QKeySequence::Print },
+    { "SaveReport", QKeySequence::Save },
+    { "LoadReport", QKeySequence::Open },
+    { "FindButton", QKeySequence::Find },
+    { "copybutton", QKeySequence::Copy },
+};
+
+// The zooms that Ctrl++ and Ctrl+- step through.
+constexpr int ZoomSteps[] = { 2, 5, 10, 25, 50, 75, 100, 125, 150, 200, 300, 400, 600, 800, 1200, 1600, 2000 };
+
+int steppedZoom(int zoom, bool in)
+{
+    if (in) {
+        for (int step : ZoomSteps) {
+            if (step > zoom)
+                return step;
+        }
+        return zoom;
+    }
+    for (auto it = std::rbegin(ZoomSteps); it != std::rend(ZoomSteps); ++it) {
+        if (*it < zoom)
+            return *it;
+    }
+    return zoom;
+}
+
+QString withKeys(const QString& hint, const QList<QKeySequence>& keys)
+{
+    return keys.isEmpty()
+        ? hint
+        : hint + QStringLiteral(" (") + keys.first().toString(QKeySequence::NativeText) + QLatin1Char(')');
+}
+
 // The client area of the stored form.
 constexpr QSize DesignedSize(753, 499);
 
@@ -89,6 +124,7 @@ TBVStandardPreview::TBVStandardPreview(TBVPrinter* printer, TBVPreviewOwner* own
     m_preview = new TBVPreview;
     m_preview->setObjectName(QStringLiteral("BVPreview"));
     buildToolBar();
+    addKeyboardCommands();
     buildStatusBar();
     buildTabs();
     auto* splitter = new QSplitter(Qt::Horizontal);
@@ -139,6 +175,8 @@ void TBVStandardPreview::buildToolBar()
         button->setObjectName(QString::fromLatin1(entry.name));
         button->setToolTip(QString::fromLatin1(entry.hint));
         bar->widgetForAction(button)->setFixedWidth(ButtonWidth);
+        // Tab reaches every button; a click leaves the focus where it was.
+        bar->widgetForAction(button)->setFocusPolicy(Qt::TabFocus);
     }
     m_exitButton = new QToolButton;
     m_exitButton->setObjectName(QStringLiteral("ExitButton"));
@@ -180,6 +218,38 @@ void TBVStandardPreview::buildToolBar()
         connect(action(QString::fromLatin1(name)), &QAction::triggered, this, [this, c = command] { page(c); });
 }
 
+// The usual keys of a viewer: each command's own, zoom in and out, 100 % and
+// search again.
+void TBVStandardPreview::addKeyboardCommands()
+{
+    for (const auto& [name, key] : CommandKeys) {
+        QAction* command = action(QString::fromLatin1(name));
+        command->setShortcuts(key);
+        command->setToolTip(withKeys(command->toolTip(), command->shortcuts()));
+    }
+    QAction* zoom100 = action(QStringLiteral("Zoom100"));
+    zoom100->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    zoom100->setToolTip(withKeys(zoom100->toolTip(), zoom100->shortcuts()));
+
+    const std::pair<const char*, bool> zooms[] = { { "ZoomIn", true }, { "ZoomOut", false } };
+    for (const auto& [name, in] : zooms) {
+        auto* zoom = new QAction(QString::fromLatin1(in ? "Zoom in" : "Zoom out"), this);
+        zoom->setObjectName(QString::fromLatin1(name));
+        QList<QKeySequence> keys = QKeySequence::keyBindings(in ? QKeySequence::ZoomIn : QKeySequence::ZoomOut);
+        if (in)
+            keys << QKeySequence(Qt::CTRL | Qt::Key_Equal);
+        zoom->setShortcuts(keys);
+        connect(zoom, &QAction::triggered, this,
+            [this, in = in] { m_preview->setZoom(steppedZoom(m_preview->Zoom(), in)); });
+        addAction(zoom);
+    }
+    auto* findNext = new QAction(QStringLiteral("Search again"), this);
+    findNext->setObjectName(QStringLiteral("FindNext"));
+    findNext->setShortcuts(QKeySequence::FindNext);
+    connect(findNext, &QAction::triggered, this, &TBVStandardPreview::FindNextClick);
+    addAction(findNext);
+}
+
 void TBVStandardPreview::buildStatusBar()
 {
     QStatusBar* bar = statusBar();
@@ -203,8 +273,11 @@ void TBVStandardPreview::buildTabs()
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("Tabs"));
     m_tabs->setMinimumWidth(120);
+    m_tabs->setAccessibleName(QStringLiteral("Thumbnails and search results"));
+    m_tabs->tabBar()->setAccessibleName(QStringLiteral("Thumbnails and search results"));
     m_thumbGrid = new TBVThumbGrid;
     m_thumbGrid->setObjectName(QStringLiteral("ThumbGrid"));
+    m_thumbGrid->setAccessibleName(QStringLiteral("ThumbNails"));
     m_tabs->addTab(m_thumbGrid, QStringLiteral("ThumbNails"));
     m_tabs->widget(0)->setObjectName(QStringLiteral("TabThumbs"));
 
@@ -220,6 +293,7 @@ void TBVStandardPreview::buildTabs()
     groupLayout->addWidget(m_searchTextLabel);
     m_searchResults = new QListWidget;
     m_searchResults->setObjectName(QStringLiteral("SearchResultBox"));
+    m_searchResults->setAccessibleName(QStringLiteral("Search Results"));
     m_searchResults->setEnabled(false);
     auto* sheetLayout = new QVBoxLayout(searchSheet);
     sheetLayout->setContentsMargins(0, 0, 0, 0);
@@ -228,11 +302,14 @@ void TBVStandardPreview::buildTabs()
     m_tabs->addTab(searchSheet, QStringLiteral("Search Results"));
 
     connect(m_thumbGrid, &TBVThumbGrid::pageSelected, this, &TBVStandardPreview::showPageNumber);
-    connect(m_searchResults, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    const auto showFound = [this](QListWidgetItem* item) {
         const int pageNumber = item->data(Qt::UserRole).toInt();
         if (pageNumber > 0)
             showPageNumber(pageNumber);
-    });
+    };
+    connect(m_searchResults, &QListWidget::itemClicked, this, showFound);
+    // Enter on an entry, for the keyboard.
+    connect(m_searchResults, &QListWidget::itemActivated, this, showFound);
 }
 
 void TBVStandardPreview::attachPrinter()
@@ -345,6 +422,8 @@ void TBVStandardPreview::updatePageStatus()
     const int pages = m_printer ? m_printer->PageCount() : 0;
     m_panels[1]->setText(pageStatusText(m_preview->PageNumber(), pages));
     m_panels[2]->setText(m_statusTitle);
+    // The page area is read as the page it shows.
+    m_preview->setAccessibleName(m_panels[1]->text());
 }
 
 bool TBVStandardPreview::commandInProgress() const { return m_owner && m_owner->CommandInProgress(); }

@@ -53,6 +53,9 @@ public:
     void page(TBVPageCommand command);
     void GotoPageClick();
     void FindClick();
+    // F3: the next page the last search found, after the one shown; without
+    // a search yet, a new search.
+    void FindNextClick();
     void CopyClick();
     void PrintSetupClick();
     void PrintClick();
@@ -78,6 +81,7 @@ protected:
 
 private:
     void buildToolBar();
+    void addKeyboardCommands();
     void buildStatusBar();
     void buildTabs();
     void applySettings();

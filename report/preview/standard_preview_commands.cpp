@@ -87,6 +87,26 @@ void TBVStandardPreview::FindClick()
         runSearch(answer->text, answer->matchCase);
 }
 
+void TBVStandardPreview::FindNextClick()
+{
+    const QAction* find = action(QStringLiteral("FindButton"));
+    if (!find->isVisible() || !find->isEnabled())
+        return;
+    if (!m_searchResults->isEnabled() || m_searchResults->count() == 0) {
+        FindClick();
+        return;
+    }
+    const int shown = m_preview->PageNumber();
+    int row = 0;
+    for (int i = m_searchResults->count() - 1; i >= 0; --i) {
+        if (m_searchResults->item(i)->data(Qt::UserRole).toInt() > shown)
+            row = i;
+    }
+    m_searchResults->setCurrentRow(row);
+    m_tabs->setCurrentIndex(1);
+    showPageNumber(m_searchResults->item(row)->data(Qt::UserRole).toInt());
+}
+
 void TBVStandardPreview::runSearch(const QString& text, bool matchCase)
 {
     m_searchResults->setEnabled(true);

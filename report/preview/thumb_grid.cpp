@@ -84,6 +84,8 @@ void TBVThumbGrid::setRowCount(int rows)
     while (count() < rows) {
         auto* item = new QListWidgetItem(this);
         item->setSizeHint(QSize(1, m_rowHeight));
+        // The row draws its page; assistive technology reads its number.
+        item->setData(Qt::AccessibleTextRole, QStringLiteral("Page %1").arg(count()));
     }
     m_quiet = false;
 }

@@ -1,9 +1,9 @@
 #include "report/store/printer.h"
 
+#include "export/device_units.h"
 #include "report/emf/emf_canvas.h"
 #include "report/emf/painter_canvas.h"
 #include "report/store/bv_error.h"
-#include "report/store/device_units.h"
 #include "report/store/page_list.h"
 #include "report/store/print_failure.h"
 #include "report/store/standard_paper.h"

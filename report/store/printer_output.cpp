@@ -2,9 +2,9 @@
 // of a printer job, and the printing of stored pages.
 #include "report/store/printer.h"
 
+#include "export/device_units.h"
 #include "report/emf/emf_player.h"
 #include "report/emf/painter_canvas.h"
-#include "report/store/device_units.h"
 #include "report/store/page_list.h"
 #include "report/store/print_failure.h"
 #include "report/store/printer_list.h"

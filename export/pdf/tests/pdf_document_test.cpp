@@ -2,7 +2,6 @@
 #include "export/pdf/pdf_document_filter.h"
 #include "lzw_decoder.h"
 
-#include <QFontMetricsF>
 #include <QImage>
 #include <QRegularExpression>
 #include <cmath>
@@ -136,13 +135,17 @@ TEST(PdfDocument, ARightAlignedTextEndsAtItsAnchor)
 {
     PdfRun run;
     run.page([](auto& filter) { text(filter, 1000, 500, "41134,80 €", TBVExportAlignment::Right); });
-    const QString content = contentOf(run.finish(), 4);
-    QImage screen(1, 1, QImage::Format_RGB32);
-    screen.setDotsPerMeterX(3780);
-    screen.setDotsPerMeterY(3780);
-    const int widthPx = qRound(QFontMetricsF(arial().font, &screen).horizontalAdvance("41134,80 €"));
-    const int x = static_cast<int>((378 - widthPx) * 0.75);
-    EXPECT_TRUE(content.contains(QString(" 1 0 0 1 %1 690 Tm (41134,80 \\200) Tj").arg(x))) << content.toStdString();
+    // 1000 report units are 378 pixels; the text is 64 pixels wide in Arial
+    // 10 pt on the screen: trunc((378 - 64) * 0.75) = 235.
+    EXPECT_TRUE(contentOf(run.finish(), 4).contains(" 1 0 0 1 235 690 Tm (41134,80 \\200) Tj"));
+}
+
+TEST(PdfDocument, TextWidthsRoundHalvesToEvenAsThePageDoes)
+{
+    PdfRun run;
+    run.page([](auto& filter) { text(filter, 1000, 500, "x", TBVExportAlignment::Right); });
+    // "x" is 6.5 pixels wide: 6, so trunc((378 - 6) * 0.75) = 279 (7 would give 278).
+    EXPECT_TRUE(contentOf(run.finish(), 4).contains(" 1 0 0 1 279 690 Tm (x) Tj"));
 }
 
 TEST(PdfDocument, BandBackgroundsAreDrawnBeforeTheTexts)

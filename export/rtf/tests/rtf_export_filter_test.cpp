@@ -70,12 +70,31 @@ TEST_F(RtfExportFilter, PageBreakOnlyBetweenPages)
 
 TEST_F(RtfExportFilter, InstalledFontGetsItsNumberAndAMissingOneNone)
 {
-    const int sans = RtfFontList::installed().indexOf("Liberation Sans");
-    ASSERT_GE(sans, 0);
-    const QList<QByteArray> installed = exportPages({ { { 200, 300, "x" } } }, fontOf("Liberation Sans"));
-    EXPECT_TRUE(installed[4].startsWith(QStringLiteral("{\\plain\\tab\\plain\\f%1\\fs20 x").arg(sans).toLatin1()));
-    const QList<QByteArray> missing = exportPages({ { { 200, 300, "x" } } }, fontOf("Arial"));
-    EXPECT_TRUE(missing[4].startsWith("{\\plain\\tab\\plain\\fs20 x"));
+    const RtfFontList fonts = RtfFontList::installed();
+    for (const char* family : { "Liberation Sans", "Arial" }) {
+        const int index = fonts.indexOf(family);
+        ASSERT_GE(index, 0) << family;
+        const QList<QByteArray> lines = exportPages({ { { 200, 300, "x" } } }, fontOf(family));
+        EXPECT_TRUE(
+            lines[4].startsWith(QStringLiteral("{\\plain\\fs20\\tab\\plain\\f%1\\fs20 x").arg(index).toLatin1()))
+            << family;
+        EXPECT_TRUE(lines[0].contains(QStringLiteral("{\\f%1\\fswiss %2;}").arg(index).arg(family).toLatin1()))
+            << family;
+    }
+    const QList<QByteArray> missing = exportPages({ { { 200, 300, "x" } } }, fontOf("Verdana"));
+    EXPECT_TRUE(missing[4].startsWith("{\\plain\\fs20\\tab\\plain\\fs20 x"));
+}
+
+TEST_F(RtfExportFilter, HalfPointSizesRoundHalvesToEven)
+{
+    TBVExportFont small = fontOf("Arial");
+    small.font.setPointSizeF(8.25);
+    TBVExportFont large = fontOf("Arial");
+    large.font.setPointSizeF(8.75);
+    const QList<QByteArray> lines = exportPages({ { { 200, 300, "klein" } } }, small);
+    EXPECT_TRUE(lines[4].contains("\\fs16 klein")) << lines[4].toStdString();
+    const QList<QByteArray> larger = exportPages({ { { 200, 300, "gross" } } }, large);
+    EXPECT_TRUE(larger[4].contains("\\fs18 gross")) << larger[4].toStdString();
 }
 
 TEST_F(RtfExportFilter, TextsInTheAnsiCodePageAndUnicodeWordsForTheRest)

@@ -73,8 +73,27 @@ TEST(RtfFontList, InstalledFamiliesClassedFromTheirOwnData)
     EXPECT_EQ(classOf("Liberation Sans"), 2);
     EXPECT_EQ(classOf("liberation serif"), 1);
     EXPECT_EQ(classOf("Liberation Mono"), 3);
-    // Arial is only a substitution for Liberation Sans, not an installed family.
-    EXPECT_EQ(list.indexOf("Arial"), -1);
+}
+
+// Arial, Times New Roman and Courier New are not installed here; fontconfig
+// draws them in the Liberation families of the same metrics, so a word
+// processor shall see their names. A family replaced by a font of other
+// metrics stays out of the table.
+TEST(RtfFontList, FamiliesTheSystemReplacesByTheirMetricTwinsCountAsInstalled)
+{
+    EXPECT_EQ(metricSubstitute("Arial"), "Liberation Sans");
+    EXPECT_EQ(metricSubstitute("Times New Roman"), "Liberation Serif");
+    EXPECT_EQ(metricSubstitute("Courier New"), "Liberation Mono");
+    EXPECT_EQ(metricSubstitute("Liberation Sans"), "");
+    EXPECT_EQ(metricSubstitute("MS Sans Serif"), "");
+    EXPECT_EQ(metricSubstitute("Verdana"), "");
+    const RtfFontList list = RtfFontList::installed();
+    const int arial = list.indexOf("Arial");
+    ASSERT_GE(arial, 0);
+    EXPECT_EQ(list.families().at(static_cast<size_t>(arial)).name, "Arial");
+    EXPECT_EQ(list.families().at(static_cast<size_t>(arial)).familyClass, 2);
+    EXPECT_EQ(list.indexOf("Verdana"), -1);
+    EXPECT_LT(list.indexOf("Arial"), list.indexOf("C059"));
 }
 
 } // namespace

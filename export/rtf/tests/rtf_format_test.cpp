@@ -84,6 +84,19 @@ TEST(RtfFormat, TextsOfALineOrderedByXAndArrival)
     EXPECT_EQ(texts, QStringList({ "a", "b", "c", "d" }));
 }
 
+TEST(RtfFormat, AnExactDuplicateOnALineIsKeptOnce)
+{
+    std::vector<Rtf::Item> line;
+    Rtf::Item bold = item(500, 100, "Tilgungsplan");
+    bold.bold = true;
+    for (const Rtf::Item& text :
+        { item(500, 100, "Tilgungsplan"), item(500, 100, "Tilgungsplan"), item(501, 100, "Tilgungsplan"),
+            item(500, 100, "Tilgungsplan", Rtf::Alignment::Centre), bold, item(500, 100, "Zinsplan") })
+        Rtf::insertByX(line, text);
+    ASSERT_EQ(line.size(), 5u);
+    EXPECT_EQ(line[4].xNative, 501);
+}
+
 TEST(RtfFormat, TwoLabelsOfOneRowShareAParagraphWithTwoTabStops)
 {
     Rtf::Item value = item(1900, 300, "1.234,56", Rtf::Alignment::Right);
@@ -93,7 +106,7 @@ TEST(RtfFormat, TwoLabelsOfOneRowShareAParagraphWithTwoTabStops)
     lines[85] = { item(200, 300, "Jahr"), value };
     EXPECT_EQ(Rtf::pageParagraphs(lines, a4WithTenMillimetreMargins()),
         QStringList({ "\\pard\\plain\\sb1084\\tql\\tx587\\tqr\\tx10225",
-            "{\\plain\\tab\\plain\\fs20 Jahr\\tab\\plain\\f3\\fs20\\b 1.234,56{\\fs1\\par}}" }));
+            "{\\plain\\fs20\\tab\\plain\\fs20 Jahr\\tab\\plain\\f3\\fs20\\b 1.234,56{\\fs1\\par}}" }));
 }
 
 TEST(RtfFormat, LabelTwentyPointsBelowGetsSpaceBefore150)
@@ -106,6 +119,18 @@ TEST(RtfFormat, LabelTwentyPointsBelowGetsSpaceBefore150)
     EXPECT_EQ(paragraphs.at(2), "\\pard\\plain\\sb150\\tql\\tx587");
 }
 
+// The row's leading tab in the size of its first text, not the word
+// processor's 12 pt: a row of 8 pt texts is no higher than its texts.
+TEST(RtfFormat, TheLeadingTabTakesTheSizeOfTheFirstText)
+{
+    Rtf::Item small = item(200, 300, "klein");
+    small.halfPoints = 16;
+    Rtf::PageLines lines(842);
+    lines[85] = { small, item(900, 300, "normal") };
+    EXPECT_EQ(Rtf::pageParagraphs(lines, a4WithTenMillimetreMargins()).at(1),
+        "{\\plain\\fs16\\tab\\plain\\fs16 klein\\tab\\plain\\fs20 normal{\\fs1\\par}}");
+}
+
 TEST(RtfFormat, RedTextCarriesColourNineBlackNone)
 {
     Rtf::Item red = item(200, 300, "rot");
@@ -113,7 +138,7 @@ TEST(RtfFormat, RedTextCarriesColourNineBlackNone)
     Rtf::PageLines lines(842);
     lines[85] = { red, item(900, 300, "schwarz") };
     EXPECT_EQ(Rtf::pageParagraphs(lines, a4WithTenMillimetreMargins()).at(1),
-        "{\\plain\\tab\\plain\\fs20\\cf9  rot\\tab\\plain\\fs20 schwarz{\\fs1\\par}}");
+        "{\\plain\\fs20\\tab\\plain\\fs20\\cf9  rot\\tab\\plain\\fs20 schwarz{\\fs1\\par}}");
 }
 
 } // namespace

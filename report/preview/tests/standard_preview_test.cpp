@@ -28,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <deque>
 #include <gtest/gtest.h>
@@ -329,6 +330,71 @@ TEST_F(PreviewWindow, SearchIgnoresCaseUnlessAsked)
     ASSERT_EQ(results->count(), 1);
     EXPECT_EQ(results->item(0)->text(), "No matching text");
     EXPECT_FALSE(results->isEnabled());
+}
+
+// Keyboard only: every button on the tool bar is reached by Tab, and the
+// usual keys of a viewer run their commands.
+TEST_F(PreviewWindow, TabReachesEveryEnabledButtonAndThePage)
+{
+    auto printer = finishedPrinter({ "Seite 1", "Seite 2" });
+    open(printer.get());
+    QApplication::setActiveWindow(m_window);
+    m_window->findChild<QToolButton*>("ExitButton")->setFocus();
+    QStringList reached;
+    for (int i = 0; i < 40; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        if (auto* button = qobject_cast<QToolButton*>(focus))
+            reached << (button->defaultAction() ? button->defaultAction()->objectName() : button->objectName());
+        else
+            reached << focus->objectName();
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(focus, &tab);
+    }
+    for (const char* name :
+        { "ZoomFit", "ZoomToWidth", "Zoom100", "FirstPage", "PreviousPage", "nextPage", "LastPage", "GotoPageButton",
+            "FindButton", "copybutton", "PrintSetup", "Print", "LoadReport", "SaveReport", "ExitButton", "BVPreview" })
+        EXPECT_TRUE(reached.contains(name)) << name;
+    // Disabled once the pages are finished.
+    EXPECT_FALSE(reached.contains("CancelButton"));
+}
+
+TEST_F(PreviewWindow, ViewerKeysRunTheirCommands)
+{
+    auto printer = finishedPrinter({ "Im ersten Jahr", "Summe", "Jahr 2" });
+    open(printer.get());
+    QApplication::setActiveWindow(m_window);
+    m_window->preview()->setFocus();
+    m_dialogs->searches = { { "jahr", false } };
+    key(Qt::Key_F, Qt::ControlModifier);
+    ASSERT_EQ(m_window->searchResultBox()->count(), 2);
+    // F3 walks the pages found, after the one shown, and starts again at the first.
+    key(Qt::Key_F3);
+    EXPECT_EQ(pageShown(), 3);
+    key(Qt::Key_F3);
+    EXPECT_EQ(pageShown(), 1);
+
+    key(Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(m_window->preview()->Zoom(), 100);
+    key(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(m_window->preview()->Zoom(), 125);
+    key(Qt::Key_Minus, Qt::ControlModifier);
+    key(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(m_window->preview()->Zoom(), 75);
+
+    m_dialogs->saves.clear();
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(m_dialogs->lastSavePreset.isEmpty(), false);
+    EXPECT_EQ(m_window->action("Print")->toolTip(), "Print (Ctrl+P)");
+    EXPECT_EQ(m_window->action("FindButton")->toolTip(), "Search for Text (Ctrl+F)");
+}
+
+TEST_F(PreviewWindow, ThePageAreaIsNamedAfterThePageItShows)
+{
+    auto printer = finishedPrinter({ "Seite 1", "Seite 2" });
+    open(printer.get());
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(m_window->preview()->accessibleName(), "Page 2 of 2");
 }
 
 TEST_F(PreviewWindow, CopyPutsThePageMetafileAndAPictureOnTheClipboard)

@@ -1,4 +1,4 @@
-#include "report/store/device_units.h"
+#include "export/device_units.h"
 #include "report/store/standard_paper.h"
 #include "report/store/stored_report_format.h"
 

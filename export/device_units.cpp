@@ -1,4 +1,4 @@
-#include "report/store/device_units.h"
+#include "export/device_units.h"
 
 #include <cmath>
 
@@ -6,12 +6,12 @@ namespace DeviceUnits {
 
 double factorForDpi(int dpi) { return dpi / 254.0; }
 
-int toDevice(double native, double offset, double factor)
+int toDevice(long double native, long double offset, long double factor)
 {
-    return static_cast<int>(std::nearbyint((native - offset) * factor));
+    return static_cast<int>(std::llrint((native - offset) * factor));
 }
 
-int sizeToDevice(double size, double factor) { return static_cast<int>(std::nearbyint(size * factor)); }
+int sizeToDevice(long double size, long double factor) { return static_cast<int>(std::llrint(size * factor)); }
 
 QSize pixelsToMillimetres(QSize pixels, double factor)
 {
