@@ -44,7 +44,7 @@ protected:
             return QObject::eventFilter(watched, event);
         if (event->type() == QEvent::Show && !m_wanted)
             m_wanted = fit(m_window.geometry(), frameMargins(m_window));
-        else if (event->type() == QEvent::Move && m_wanted && !frameMargins(m_window).isNull()) {
+        else if (framingEvent(event->type()) && m_wanted && !frameMargins(m_window).isNull()) {
             fit(*m_wanted, frameMargins(m_window));
             deleteLater();
         }
@@ -52,6 +52,10 @@ protected:
     }
 
 private:
+    // The manager moves a window into its frame, or frames it where it
+    // stands; in both cases the frame is known by the window's first paint.
+    static bool framingEvent(QEvent::Type type) { return type == QEvent::Move || type == QEvent::Paint; }
+
     QRect fit(const QRect& wanted, const QMargins& frame)
     {
         const QScreen* screen = m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen();
