@@ -2,6 +2,7 @@
 #include "main_window.h"
 #include "print_menu.h"
 #include "qt_translations.h"
+#include "report/preview/screen_fit.h"
 #include "settings_file.h"
 
 #include <QApplication>
@@ -20,6 +21,8 @@ int main(int argc, char** argv)
     // The report definitions of the printed plans, made once after the window.
     PrintMenu printMenu(window);
     QApplication::setWindowIcon(window.windowIcon());
+    // The designed place, unless a small or scaled screen cannot hold it.
+    keepOnScreenWhenShown(window);
     // Closing the window (after it has stored the chart colours) ends the program.
     window.show();
     return app.exec();

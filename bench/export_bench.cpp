@@ -20,7 +20,6 @@
 #include "report/emf/emf_player.h"
 #include "report/emf/painter_canvas.h"
 #include "report/engine/report.h"
-#include "report/engine/report_run.h"
 #include "report/store/printer.h"
 
 #include <QApplication>
@@ -90,8 +89,7 @@ LongPlan& plan()
 void exportPlan(TBVExportFilter& filter)
 {
     TBVPrinter printer;
-    TBVReportRun run(printer, filter);
-    plan().output.report->CreateReport(run);
+    plan().output.report->ExportToFilter(filter, printer);
 }
 
 void BM_PdfExport(benchmark::State& state)
@@ -101,8 +99,7 @@ void BM_PdfExport(benchmark::State& state)
     for (auto _ : state) {
         TBVPDFDocumentFilter filter { QString() };
         TBVPrinter printer;
-        TBVReportRun run(printer, filter);
-        report.CreateReport(run);
+        report.ExportToFilter(filter, printer);
         bytes = filter.StreamBytes().size();
     }
     state.counters["bytes"] = static_cast<double>(bytes);

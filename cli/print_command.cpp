@@ -10,8 +10,7 @@
 #include "plans/plan_output.h"
 #include "plans/report_plan_definition.h"
 #include "print_request.h"
-#include "report/engine/report.h"
-#include "report/store/printer_list.h"
+#include "report/engine/report_output.h"
 
 namespace {
 
@@ -28,8 +27,7 @@ public:
         TBVReport* report = definition.report();
         if (!report)
             return;
-        applyPrintRequest(m_request, report->PrinterSettings);
-        report->Print();
+        printReport(*report, m_request);
     }
 
 private:
@@ -65,7 +63,7 @@ int runPrint(const QStringList& arguments)
     if (!error.isEmpty())
         return usageError(error);
     const QString printerError
-        = choosePrinter(parsed.values.value(QStringLiteral("--printer")), printerNames(), request);
+        = choosePrinter(parsed.values.value(QStringLiteral("--printer")), installedPrinters(), request);
     if (!printerError.isEmpty())
         throw CliFailure(printerError);
 

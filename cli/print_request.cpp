@@ -1,9 +1,5 @@
 #include "print_request.h"
 
-#include "report/engine/report_printer_settings.h"
-#include "report/store/bv_error.h"
-#include "report/store/device_mode.h"
-
 #include <QRegularExpression>
 
 namespace {
@@ -33,11 +29,11 @@ QString parseCopies(const QString& copies, PrintRequest& request)
 QString parseDuplex(const QString& duplex, PrintRequest& request)
 {
     if (duplex == QLatin1String("none"))
-        request.duplexCode = TDeviceMode::Simplex;
+        request.duplexCode = PrintRequest::OneSided;
     else if (duplex == QLatin1String("long"))
-        request.duplexCode = TDeviceMode::DuplexLongEdge;
+        request.duplexCode = PrintRequest::LongEdge;
     else if (duplex == QLatin1String("short"))
-        request.duplexCode = TDeviceMode::DuplexShortEdge;
+        request.duplexCode = PrintRequest::ShortEdge;
     else
         return QStringLiteral("--duplex needs none, long or short");
     return {};
@@ -60,21 +56,11 @@ QString parsePrintOptions(const QString& pages, const QString& copies, const QSt
 QString choosePrinter(const QString& name, const QStringList& printers, PrintRequest& request)
 {
     if (printers.isEmpty())
-        return QString::fromLatin1(BVErrorText::NoPrinter);
+        return noPrinterMessage();
     if (name.isEmpty())
         return {};
     request.printerIndex = static_cast<int>(printers.indexOf(name));
     if (request.printerIndex < 0)
         return QStringLiteral("unknown printer '%1'; fundorix-cli printers lists the printers").arg(name);
     return {};
-}
-
-void applyPrintRequest(const PrintRequest& request, TBVReportPrinterSettings& settings)
-{
-    settings.PrinterIndex = request.printerIndex;
-    settings.FirstPage = request.firstPage;
-    settings.LastPage = request.lastPage;
-    settings.Copies = request.copies;
-    settings.Duplex = request.duplexCode != TDeviceMode::Simplex;
-    settings.ExtendedDuplex = request.duplexCode;
 }

@@ -2,7 +2,7 @@
 // marked.
 #include "command.h"
 #include "form_session.h"
-#include "report/store/printer_list.h"
+#include "report/engine/report_output.h"
 
 namespace {
 
@@ -10,8 +10,8 @@ int runPrinters(const QStringList& arguments)
 {
     if (!arguments.isEmpty())
         return usageError(QStringLiteral("printers takes no arguments"));
-    const QStringList names = printerNames();
-    const int defaultIndex = defaultPrinterIndex();
+    const QStringList names = installedPrinters();
+    const int defaultIndex = defaultPrinter();
     for (int i = 0; i < names.size(); ++i)
         printLine(i == defaultIndex ? names.at(i) + QStringLiteral(" default") : names.at(i));
     return exitSuccess;

@@ -2,8 +2,7 @@
 // does, written out as one PNG picture per page.
 #include "argument_parser.h"
 #include "command.h"
-#include "report/store/bv_error.h"
-#include "report/store/printer.h"
+#include "report/engine/report_output.h"
 #include "report_files.h"
 
 namespace {
@@ -23,14 +22,12 @@ QString checkUsage(const ParsedArguments& parsed, QString& input, QString& outpu
 
 // Every page is read before the first picture is written, so a damaged file
 // leaves nothing behind.
-void loadAllPages(TBVPrinter& printer, const QString& fileName)
+ReportPages loadAllPages(const QString& fileName)
 {
     try {
-        printer.Load(fileName);
-        for (int n = 1; n <= printer.PageCount(); ++n)
-            printer.GetPage(n);
-    } catch (const EBVError& error) {
-        throw CliFailure(QStringLiteral("cannot load '%1': %2").arg(fileName, error.message()));
+        return ReportPages::load(fileName);
+    } catch (const std::runtime_error& error) {
+        throw CliFailure(QStringLiteral("cannot load '%1': %2").arg(fileName, QString::fromUtf8(error.what())));
     }
 }
 
@@ -42,10 +39,9 @@ int runRender(const QStringList& arguments)
     const QString error = checkUsage(parsed, input, output);
     if (!error.isEmpty())
         return usageError(error);
-    TBVPrinter printer;
-    loadAllPages(printer, input);
+    const ReportPages pages = loadAllPages(input);
     try {
-        writePagePictures(printer, output);
+        writePagePictures(pages, output);
     } catch (const std::runtime_error& failure) {
         throw CliFailure(QString::fromUtf8(failure.what()));
     }

@@ -3,39 +3,18 @@
 #include "export/export_file.h"
 #include "export/filter_library.h"
 #include "plans/plan_definition.h"
-#include "report/emf/emf_player.h"
-#include "report/emf/painter_canvas.h"
-#include "report/engine/report.h"
-#include "report/engine/report_run.h"
-#include "report/store/bv_error.h"
-#include "report/store/printer.h"
+#include "report/engine/report_output.h"
 
 #include <QImageWriter>
-#include <QPainter>
 #include <QSaveFile>
 #include <memory>
 #include <stdexcept>
 
 namespace {
 
-// 96 dots per inch, as PNG stores it.
-constexpr int dotsPerMetre96 = 3780;
-
 [[noreturn]] void cannotWrite(const QString& fileName, const QString& reason)
 {
     throw std::runtime_error(QStringLiteral("cannot write '%1': %2").arg(fileName, reason).toStdString());
-}
-
-QImage renderPage(const EmfPage& page)
-{
-    QImage image(page.sizePx(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    image.setDotsPerMeterX(dotsPerMetre96);
-    image.setDotsPerMeterY(dotsPerMetre96);
-    QPainter painter(&image);
-    PainterCanvas canvas(painter, 96, 96);
-    EmfPlayer(page).play(canvas);
-    return image;
 }
 
 // Written under a temporary name and renamed at the end, so a failed run
@@ -69,56 +48,45 @@ void ReportFileOutput::preview(PlanDefinition& definition)
     ++m_reports;
     const QString fileName = m_reports == 1 ? m_fileName : taggedFileName(m_fileName, QString::number(m_reports));
     if (m_format == ReportFileFormat::Export) {
-        exportReport(*report, fileName);
+        exportTo(*report, fileName);
         return;
     }
-    TBVPrinter printer;
-    report->generate(printer);
+    const ReportPages pages = ReportPages::generate(*report);
     if (m_format == ReportFileFormat::StoredReport)
-        writeStoredReport(printer, fileName);
+        writeStoredReport(pages, fileName);
     else
-        writePages(printer, fileName);
+        m_written << writePagePictures(pages, fileName);
 }
 
-void ReportFileOutput::writeStoredReport(const TBVPrinter& printer, const QString& fileName)
+void ReportFileOutput::writeStoredReport(const ReportPages& pages, const QString& fileName)
 {
     try {
-        printer.Save(fileName);
-    } catch (const EBVError& error) {
-        cannotWrite(fileName, error.message());
+        pages.save(fileName);
+    } catch (const std::runtime_error& error) {
+        cannotWrite(fileName, QString::fromUtf8(error.what()));
     }
     m_written << fileName;
 }
 
-void ReportFileOutput::writePages(const TBVPrinter& printer, const QString& fileName)
-{
-    m_written << writePagePictures(printer, fileName);
-}
-
-QStringList writePagePictures(const TBVPrinter& printer, const QString& fileName)
+QStringList writePagePictures(const ReportPages& pages, const QString& fileName)
 {
     QStringList written;
-    for (int n = 1; n <= printer.PageCount(); ++n) {
-        const std::unique_ptr<EmfPage> page = printer.GetPage(n);
+    for (int n = 1; n <= pages.count(); ++n) {
         const QString pageFile = taggedFileName(fileName, QString::number(n));
-        savePng(renderPage(*page), pageFile);
+        savePng(pages.render(n), pageFile);
         written << pageFile;
     }
     return written;
 }
 
-void ReportFileOutput::exportReport(TBVReport& report, const QString& fileName)
+void ReportFileOutput::exportTo(TBVReport& report, const QString& fileName)
 {
     const TBVExportFilterLibraryEntry* entry = TBVExportFilterLibrary::instance().FilterForExtension(m_exportExtension);
     if (!entry)
         throw std::runtime_error(
             QStringLiteral("the %1 format is not available").arg(m_exportExtension.toLower()).toStdString());
-    TBVPrinter printer;
-    const bool written = exportToFile(entry->filterClass, fileName, [&](TBVExportFilter& filter) {
-        TBVReportRun run(printer, filter);
-        report.CreateReport(run);
-        return !run.cancelRequested();
-    });
+    const bool written = exportToFile(
+        entry->filterClass, fileName, [&](TBVExportFilter& filter) { return exportReport(report, filter); });
     if (written)
         m_written << fileName;
 }

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-class TBVPrinter;
+class ReportPages;
 class TBVReport;
 
 enum class ReportFileFormat { StoredReport, Png, Export };
@@ -27,9 +27,8 @@ public:
     const QStringList& written() const { return m_written; }
 
 private:
-    void writePages(const TBVPrinter& printer, const QString& fileName);
-    void writeStoredReport(const TBVPrinter& printer, const QString& fileName);
-    void exportReport(TBVReport& report, const QString& fileName);
+    void writeStoredReport(const ReportPages& pages, const QString& fileName);
+    void exportTo(TBVReport& report, const QString& fileName);
 
     ReportFileFormat m_format;
     QString m_exportExtension;
@@ -38,11 +37,10 @@ private:
     QStringList m_written;
 };
 
-// Writes every page of a finished or loaded page printer as a PNG picture at
-// 96 dpi under `fileName` tagged with the page number ("plan.png" ->
-// "plan-1.png", ...), and returns the names written. Throws when a page
-// cannot be read or a file cannot be written.
-QStringList writePagePictures(const TBVPrinter& printer, const QString& fileName);
+// Writes every page as a PNG picture at 96 dpi under `fileName` tagged with
+// the page number ("plan.png" -> "plan-1.png", ...), and returns the names
+// written. Throws when a page cannot be read or a file cannot be written.
+QStringList writePagePictures(const ReportPages& pages, const QString& fileName);
 
 // `path` with "-" and `tag` before the extension of its file name, or at its
 // end when the file name has none ("plan.png", "3" -> "plan-3.png").

@@ -30,7 +30,6 @@ public:
 private:
     void writeRecord(const QByteArray& record);
     void writeLine(int line, int row);
-    void showWritingProgress(int line) const;
 
     int m_lastSheetRow = -1;
     // The page's first text at each (line, column), while the page is written.

@@ -42,8 +42,7 @@ public:
         report.setProgressFactory([this](TBVReportRun&) { return std::make_unique<RecordingProgress>(progress); });
         TBVPrinter printer;
         TBVXLSFilter filter { QString() };
-        TBVReportRun run(printer, filter);
-        report.CreateReport(run);
+        report.ExportToFilter(filter, printer);
         bytes = filter.StreamBytes();
     }
 

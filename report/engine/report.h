@@ -93,13 +93,16 @@ public:
     // Generation. A run goes into the given printer; with a filter it is an
     // export run that draws nothing. Each makes a run of its own and leaves
     // the report idle afterwards, also when the printer raised an EBVError,
-    // which then propagates.
-    void generate(TBVPrinter& printer);
-    void generate(ReportPrinter& printer);
-    void ExportToFilter(TBVExportFilter& filter, TBVPrinter& printer);
-    void ExportToFilter(TBVExportFilter& filter, ReportPrinter& printer);
-    // One run of the caller's making; does nothing while another run is active.
-    void CreateReport(TBVReportRun& run);
+    // which then propagates. Each answers false when it was refused because
+    // another run is active: then nothing was generated.
+    bool generate(TBVPrinter& printer);
+    bool generate(ReportPrinter& printer);
+    bool ExportToFilter(TBVExportFilter& filter, TBVPrinter& printer);
+    bool ExportToFilter(TBVExportFilter& filter, ReportPrinter& printer);
+    // One run of the caller's making. Refuses, answering false, while
+    // another run is active; true when the run took place (also when the
+    // report's BeforePrint handler refused to print or the run was cancelled).
+    [[nodiscard]] bool CreateReport(TBVReportRun& run);
     // Marks the active run as cancelled.
     void Cancel();
     // A printer run: the report is generated once more straight to the
@@ -107,10 +110,11 @@ public:
     // the progress window while ShowProgress is on. printerObject replaces
     // the system's printer (a PDF printer in tests, a device a caller chose);
     // pumpEvents handles pending events during the run (the progress
-    // window's Cancel). Does nothing while a run is active; throws EBVError
-    // when no printer is installed or the printer fails, after the print
-    // document has ended.
-    void Print(QPrinter* printerObject = nullptr, std::function<void()> pumpEvents = {});
+    // window's Cancel); expectedPages, when known (the pages on show), lets
+    // the progress window move page by page. Refuses, answering false, while
+    // a run is active; throws EBVError when no printer is installed or the
+    // printer fails, after the print document has ended.
+    bool Print(QPrinter* printerObject = nullptr, std::function<void()> pumpEvents = {}, int expectedPages = 0);
     // Makes the progress window of export and print runs while ShowProgress is on.
     void setProgressFactory(TBVProgressFactory factory) { m_progressFactory = std::move(factory); }
 

@@ -87,28 +87,28 @@ private:
     TBVReport& m_report;
 };
 
-void TBVReport::generate(TBVPrinter& printer)
+bool TBVReport::generate(TBVPrinter& printer)
 {
     TBVReportRun run(printer);
-    CreateReport(run);
+    return CreateReport(run);
 }
 
-void TBVReport::generate(ReportPrinter& printer)
+bool TBVReport::generate(ReportPrinter& printer)
 {
     TBVReportRun run(printer);
-    CreateReport(run);
+    return CreateReport(run);
 }
 
-void TBVReport::ExportToFilter(TBVExportFilter& filter, TBVPrinter& printer)
+bool TBVReport::ExportToFilter(TBVExportFilter& filter, TBVPrinter& printer)
 {
-    TBVReportRun run(printer, filter);
-    CreateReport(run);
+    TBVReportRun run(printer, &filter);
+    return CreateReport(run);
 }
 
-void TBVReport::ExportToFilter(TBVExportFilter& filter, ReportPrinter& printer)
+bool TBVReport::ExportToFilter(TBVExportFilter& filter, ReportPrinter& printer)
 {
-    TBVReportRun run(printer, filter);
-    CreateReport(run);
+    TBVReportRun run(printer, &filter);
+    return CreateReport(run);
 }
 
 void TBVReport::Cancel()
@@ -117,10 +117,10 @@ void TBVReport::Cancel()
         m_active->cancel();
 }
 
-void TBVReport::CreateReport(TBVReportRun& run)
+bool TBVReport::CreateReport(TBVReportRun& run)
 {
     if (m_active)
-        return;
+        return false;
     ActiveRun active(*this, run);
     startRun();
     bool printReport = true;
@@ -129,6 +129,7 @@ void TBVReport::CreateReport(TBVReportRun& run)
     if (printReport)
         runGeneration();
     active.endJob();
+    return true;
 }
 
 void TBVReport::startRun()
@@ -269,6 +270,7 @@ void TBVReport::NewPage()
     ++layout().pageNumber;
     if (m_active->renderToCanvas() || layout().pageNumber == 1)
         device().NewPage();
+    m_active->pageBegun(layout().pageNumber);
     layout().currentY = roundToInt(m_page.native(TBVPage::TopMargin));
     if (OnStartPage)
         OnStartPage(*this);

@@ -3,10 +3,10 @@
 #include "report/store/bv_error.h"
 #include "report/store/printer.h"
 
-void TBVReport::Print(QPrinter* printerObject, std::function<void()> pumpEvents)
+bool TBVReport::Print(QPrinter* printerObject, std::function<void()> pumpEvents, int expectedPages)
 {
     if (!Idle())
-        return;
+        return false;
     TBVPrinter printer;
     if (printerObject)
         printer.SetPlatformPrinter(printerObject);
@@ -20,7 +20,8 @@ void TBVReport::Print(QPrinter* printerObject, std::function<void()> pumpEvents)
         if (AfterPrint)
             AfterPrint(*this);
     });
-    TBVReportRun run(printer, TBVRunKind::Print);
+    TBVReportRun run(printer);
     run.setEventPump(std::move(pumpEvents));
-    CreateReport(run);
+    run.setExpectedPages(expectedPages);
+    return CreateReport(run);
 }

@@ -2,7 +2,6 @@
 
 #include "report/engine/printer_adapter.h"
 
-#include <QMetaObject>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -47,15 +46,14 @@ struct TBVRunLayout {
 // object is gone nothing of it is left behind.
 class TBVReportRun {
 public:
-    // A run into the page printer of the page store, or onto a printer with
-    // the kind Print.
-    explicit TBVReportRun(TBVPrinter& printer, TBVRunKind kind = TBVRunKind::Generate);
-    // A run into another page printer (a test's, another destination).
-    explicit TBVReportRun(ReportPrinter& printer, TBVRunKind kind = TBVRunKind::Generate);
-    // Export runs: nothing is drawn; every element goes to the filter, and
-    // the page printer only lends its conversions.
-    TBVReportRun(TBVPrinter& printer, TBVExportFilter& filter);
-    TBVReportRun(ReportPrinter& printer, TBVExportFilter& filter);
+    // A run into the page printer: with a filter an export run, in which
+    // nothing is drawn, every element goes to the filter and the printer
+    // only lends its conversions; without one a run into the page store, or
+    // onto a printer when the page printer's destination is the printer.
+    // Another ReportPrinter (a test's, another destination) takes the same
+    // two choices.
+    explicit TBVReportRun(TBVPrinter& printer, TBVExportFilter* filter = nullptr);
+    explicit TBVReportRun(ReportPrinter& printer, TBVExportFilter* filter = nullptr);
     ~TBVReportRun();
     TBVReportRun(const TBVReportRun&) = delete;
     TBVReportRun& operator=(const TBVReportRun&) = delete;
@@ -79,14 +77,15 @@ public:
     void setProgress(std::unique_ptr<TBVRunProgress> progress);
     TBVRunProgress* progress() const { return m_progress.get(); }
     void reportProgress(int percent);
+    // The pages a print run is expected to make (the pages on show): each
+    // page begun then moves the progress window by its share.
+    void setExpectedPages(int pages) { m_expectedPages = pages; }
+    void pageBegun(int pageNumber);
 
     TBVRunLayout& layout() { return m_layout; }
     const TBVRunLayout& layout() const { return m_layout; }
 
 private:
-    TBVReportRun(ReportPrinter& printer, TBVRunKind kind, TBVExportFilter* filter);
-    TBVReportRun(TBVPrinter& printer, TBVRunKind kind, TBVExportFilter* filter);
-
     TBVRunKind m_kind;
     std::optional<PagePrinterAdapter> m_adapter;
     ReportPrinter* m_printer;
@@ -94,7 +93,7 @@ private:
     std::function<void()> m_eventPump;
     bool m_cancelRequested = false;
     std::unique_ptr<TBVRunProgress> m_progress;
-    QMetaObject::Connection m_printerProgress;
+    int m_expectedPages = 0;
     TBVRunLayout m_layout;
 };
 

@@ -22,12 +22,15 @@ void paintPageSheet(QPainter& painter, const EmfPage& page, QSize imagePx)
     painter.fillRect(QRect(2, h - 2, w - 2, 2), Qt::black);
 }
 
-QImage renderPage(const EmfPage& page)
+QImage renderPageSheet(const EmfPage& page, QSize imagePx, qreal devicePixelRatio)
 {
-    QImage image(page.sizePx(), QImage::Format_RGB32);
-    image.fill(Qt::white);
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1;
+    QImage image(imagePx * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
     QPainter painter(&image);
-    playPageInto(painter, page, image.rect());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    paintPageSheet(painter, page, imagePx);
     return image;
 }
 

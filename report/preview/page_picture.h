@@ -16,8 +16,10 @@ class QPainter;
 // pixels wide along the right and bottom edges.
 void paintPageSheet(QPainter& painter, const EmfPage& page, QSize imagePx);
 
-// The page alone, rendered onto white at its own pixel size.
-QImage renderPage(const EmfPage& page);
+// The sheet of paintPageSheet as a picture of imagePx logical pixels for a
+// screen of that device pixel ratio: drawn at the screen's own pixels, with
+// pictures scaled smoothly, so that a zoomed page reads as it prints.
+QImage renderPageSheet(const EmfPage& page, QSize imagePx, qreal devicePixelRatio);
 
 // The texts of the page's text-drawing records, in drawing order.
 QStringList pageTexts(const EmfPage& page);

@@ -66,12 +66,8 @@ void TBVPreviewImage::paintEvent(QPaintEvent*)
 {
     if (!m_page)
         return;
-    if (m_rendering.size() != size()) {
-        m_rendering = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-        m_rendering.fill(Qt::transparent);
-        QPainter painter(&m_rendering);
-        paintPageSheet(painter, *m_page, size());
-    }
+    if (m_rendering.deviceIndependentSize().toSize() != size() || m_rendering.devicePixelRatio() != devicePixelRatioF())
+        m_rendering = renderPageSheet(*m_page, size(), devicePixelRatioF());
     QPainter(this).drawImage(0, 0, m_rendering);
 }
 

@@ -35,15 +35,22 @@ public:
     // false vetoes it. Creation and closing are only announced.
     virtual bool AllowPreviewCommand(TBVPreviewCommand command) = 0;
 
+    // True while a command of the report or its windows runs (generation,
+    // export, printing, printer setup): the window's commands that would
+    // start another are disabled and do not start.
+    virtual bool CommandInProgress() const { return false; }
+
     // Generates the report once more into the filter (the save command's
     // export); the pages on show are not touched. False when the run was
-    // cancelled, so that the output is thrown away.
+    // cancelled or refused (another command in progress), so that the output
+    // is thrown away.
     virtual bool ExportToFilter(TBVExportFilter& filter) = 0;
 
     // The print command: pages that come from the report are generated once
     // more straight to the printer; a loaded stored report file prints the
     // page printer's stored pages. Throws EBVError when no printer is
-    // installed or the printer fails.
+    // installed or the printer fails. Does nothing while another command is
+    // in progress.
     virtual void Print(TBVPrinter& /*shown*/, bool /*loadedFile*/) { }
 
     // The printer setup for the page printer on show; loadedFile: the window

@@ -104,13 +104,13 @@ bool TBVPrintDialog::Execute(QPrinter& printer, QWidget* parent)
     printer.setDuplex(proposal.duplex());
     printer.setPaperSource(proposal.paperSource());
     printer.setColorMode(proposal.colorMode());
-    readChoices(printer, proposal.copyCount());
+    readChoices(printer);
     return true;
 }
 
-void TBVPrintDialog::readChoices(const QPrinter& printer, int dialogCopies)
+void TBVPrintDialog::readChoices(const QPrinter& printer)
 {
-    Copies = dialogCopies == 1 ? printer.copyCount() : dialogCopies;
+    Copies = printer.copyCount();
     const TDeviceMode mode = readDeviceMode(printer);
     OutputBin = mode.defaultSource;
     PaperSize = mode.paperSize;

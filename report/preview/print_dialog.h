@@ -44,8 +44,9 @@ public:
     // user chose OK.
     bool Execute(QPrinter& printer, QWidget* parent);
 
-    // Reads the chosen printer's settings after OK.
-    void readChoices(const QPrinter& printer, int dialogCopies);
+    // Reads the chosen printer's settings after OK; the printer object has
+    // taken the dialog's copy count already.
+    void readChoices(const QPrinter& printer);
 };
 
 // Where a dialog of this size opens on a screen area of that size: centred

@@ -1,8 +1,8 @@
 #include "report/preview/report_preview.h"
 
 #include "report/engine/paper.h"
-#include "report/engine/printer_adapter.h"
 #include "report/engine/report.h"
+#include "report/engine/report_output.h"
 #include "report/preview/print_dialog.h"
 #include "report/preview/progress_form.h"
 #include "report/preview/standard_preview.h"
@@ -17,6 +17,7 @@ ReportPreview::ReportPreview(TBVReport& report)
     : m_report(report)
 {
     m_report.setProgressFactory(&TBVProgressForm::forRun);
+    m_commandState.setChanged([this] { commandStateChanged(); });
 }
 
 // Open windows name this object as their owner: they go first.
@@ -29,7 +30,7 @@ ReportPreview::~ReportPreview()
 void ReportPreview::Preview()
 {
     QCoreApplication::processEvents();
-    if (!m_report.Idle())
+    if (!m_report.Idle() || m_commandState.held())
         return;
     auto owned = std::make_unique<TBVPrinter>();
     TBVPrinter& printer = *owned;
@@ -89,12 +90,23 @@ bool ReportPreview::generateInto(TBVPrinter& printer, TBVStandardPreview* window
             if (shown)
                 shown->GenerationEnded();
         });
-        m_report.CreateReport(run);
-        printer.SetStoredPagesFinal(true);
+        const TBVCommandState::Hold generating(m_commandState);
+        if (generating.taken() && m_report.CreateReport(run))
+            printer.SetStoredPagesFinal(true);
     }
     if (m_report.AfterPreview)
         m_report.AfterPreview(m_report);
     return run.cancelRequested();
+}
+
+// Every window of the report hears of it: a command in one window disables
+// the commands of all.
+void ReportPreview::commandStateChanged()
+{
+    for (const ShownPreview& shown : m_shown) {
+        if (shown.window)
+            shown.window->CommandStateChanged();
+    }
 }
 
 void ReportPreview::release(TBVPrinter* printer)
@@ -118,26 +130,29 @@ TBVPreviewSettings ReportPreview::PreviewSettings() const
 
 bool ReportPreview::AllowPreviewCommand(TBVPreviewCommand) { return true; }
 
-// The export runs with a page printer of its own, so the pages on show stay.
 bool ReportPreview::ExportToFilter(TBVExportFilter& filter)
 {
-    TBVPrinter exportPrinter;
-    TBVReportRun run(exportPrinter, filter);
-    run.setEventPump([] { QCoreApplication::processEvents(); });
-    m_report.CreateReport(run);
-    return !run.cancelRequested();
+    const TBVCommandState::Hold exporting(m_commandState);
+    return exporting.taken() && exportReport(m_report, filter, [] { QCoreApplication::processEvents(); });
 }
 
 void ReportPreview::Print(TBVPrinter& shown, bool loadedFile)
 {
+    const TBVCommandState::Hold printing(m_commandState);
+    if (!printing.taken())
+        return;
     if (loadedFile)
         printStoredPages(shown, m_report.ShowProgress);
     else
-        m_report.Print(m_printerObject, [] { QCoreApplication::processEvents(); });
+        m_report.Print(
+            m_printerObject, [] { QCoreApplication::processEvents(); }, shown.PageCount());
 }
 
 void ReportPreview::PrinterSetup(TBVPrinter& shown, bool loadedFile, QWidget* parent)
 {
+    const TBVCommandState::Hold settingUp(m_commandState);
+    if (!settingUp.taken())
+        return;
     const PrintDialogRunner systemDialog = [&shown, parent](TBVPrintDialog& dialog) {
         QPrinter* printer = shown.PlatformPrinter();
         return printer && dialog.Execute(*printer, parent);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/preview/command_state.h"
 #include "report/preview/preview_owner.h"
 #include "report/preview/preview_settings.h"
 #include "report/preview/printer_setup.h"
@@ -45,7 +46,7 @@ public:
 
     // Generates the report into a new page printer while its preview window
     // shows the pages, and returns when the window has been closed. Does
-    // nothing while the report is generating. An error of the run propagates
+    // nothing while the report generates or a command of its windows runs. An error of the run propagates
     // after the window has been told that the run ended; the window stays
     // open with the pages that were kept.
     void Preview();
@@ -55,6 +56,9 @@ public:
 
     TBVPreviewSettings PreviewSettings() const override;
     bool AllowPreviewCommand(TBVPreviewCommand command) override;
+    // Generation, export, printing and printer setup each hold the one
+    // command state; the other three refuse to start while it is held.
+    bool CommandInProgress() const override { return m_commandState.held(); }
     bool ExportToFilter(TBVExportFilter& filter) override;
     void Print(TBVPrinter& shown, bool loadedFile) override;
     void PrinterSetup(TBVPrinter& shown, bool loadedFile, QWidget* parent) override;
@@ -71,6 +75,7 @@ private:
     TBVStandardPreview* showWindow(TBVPrinter& printer);
     bool generateInto(TBVPrinter& printer, TBVStandardPreview* window);
     void release(TBVPrinter* printer);
+    void commandStateChanged();
 
     TBVReport& m_report;
     TBVPreviewSettings m_settings;
@@ -79,4 +84,5 @@ private:
     TBVPrinter* m_generating = nullptr;
     QPrinter* m_printerObject = nullptr;
     PrintDialogRunner m_printDialogRunner;
+    TBVCommandState m_commandState;
 };

@@ -4,6 +4,7 @@
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"
 #include "report/preview/preview_image.h"
+#include "report/preview/screen_fit.h"
 #include "report/preview/thumb_grid.h"
 #include "report/store/printer.h"
 
@@ -61,8 +62,12 @@ const ButtonSpec ToolBarButtons[] = {
 };
 
 // The commands that wait until the printer has finished its pages.
-const char* const FinishedOnlyButtons[] = { "PrintSetup", "Print", "SaveReport", "LoadReport", "FindButton",
-    "GotoPageButton", "FirstPage", "PreviousPage", "nextPage", "LastPage" };
+const char* const FinishedOnlyButtons[]
+    = { "FindButton", "GotoPageButton", "FirstPage", "PreviousPage", "nextPage", "LastPage" };
+
+// The commands that start a run or change the page printer: they wait, in
+// addition, until no other command of the report is in progress.
+const char* const OneAtATimeButtons[] = { "PrintSetup", "Print", "SaveReport", "LoadReport" };
 
 // The keys of the tool bar's commands, shown in their tooltips.
 const std::pair<const char*, QKeySequence::StandardKey> CommandKeys[] = {
@@ -142,6 +147,7 @@ TBVStandardPreview::TBVStandardPreview(TBVPrinter* printer, TBVPreviewOwner* own
 
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
+    keepOnScreenWhenShown(*this);
     if (m_owner)
         m_owner->AllowPreviewCommand(TBVPreviewCommand::Created);
 }
@@ -420,12 +426,20 @@ void TBVStandardPreview::updatePageStatus()
     m_preview->setAccessibleName(m_panels[1]->text());
 }
 
+bool TBVStandardPreview::commandInProgress() const { return m_owner && m_owner->CommandInProgress(); }
+
+bool TBVStandardPreview::mayStartCommand() const { return m_printer && printerFinished() && !commandInProgress(); }
+
 void TBVStandardPreview::setRunningState(bool finished)
 {
     for (const char* name : FinishedOnlyButtons)
         action(QString::fromLatin1(name))->setEnabled(finished);
+    for (const char* name : OneAtATimeButtons)
+        action(QString::fromLatin1(name))->setEnabled(finished && !commandInProgress());
     action(QStringLiteral("CancelButton"))->setEnabled(!finished);
 }
+
+void TBVStandardPreview::CommandStateChanged() { setRunningState(printerFinished()); }
 
 void TBVStandardPreview::ZoomFitClick() { m_preview->ZoomToFit(); }
 

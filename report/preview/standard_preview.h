@@ -69,6 +69,8 @@ public:
     // message (a refused or aborted run).
     void GenerationEnded();
     void ProgressUpdate(int percent);
+    // The owner's command in progress was taken or given back.
+    void CommandStateChanged();
 
 signals:
     void closed();
@@ -89,6 +91,9 @@ private:
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);
     bool allowed(TBVPreviewCommand command);
     bool printerFinished() const;
+    bool commandInProgress() const;
+    // A command that would start a run or change the page printer may start.
+    bool mayStartCommand() const;
     bool printerInstalled();
     void updatePageStatus();
     void setRunningState(bool finished);

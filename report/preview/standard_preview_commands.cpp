@@ -4,6 +4,7 @@
 
 #include "export/export_file.h"
 #include "export/filter_library.h"
+#include "report/engine/report_output.h"
 #include "report/preview/page_picture.h"
 #include "report/preview/preview.h"
 #include "report/preview/preview_dialogs.h"
@@ -142,7 +143,7 @@ void TBVStandardPreview::CopyClick()
 
 void TBVStandardPreview::SaveReportClick()
 {
-    if (!m_printer || !printerFinished() || !allowed(TBVPreviewCommand::Save))
+    if (!mayStartCommand() || !allowed(TBVPreviewCommand::Save))
         return;
     const QString defaultExtension = defaultSaveExtension(m_settings.defaultSaveType);
     const QString filterText
@@ -186,7 +187,7 @@ void TBVStandardPreview::exportTo(const QString& fileName, const QString& extens
 
 void TBVStandardPreview::LoadReportClick()
 {
-    if (!m_printer || !printerFinished() || !allowed(TBVPreviewCommand::Load))
+    if (!mayStartCommand() || !allowed(TBVPreviewCommand::Load))
         return;
     const QString filterText = QStringLiteral("Belvanto file (*.%1)|*.%1").arg(QLatin1String(StoredReportExtension));
     const std::optional<QString> fileName

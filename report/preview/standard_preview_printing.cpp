@@ -18,7 +18,7 @@ bool TBVStandardPreview::printerInstalled()
 
 void TBVStandardPreview::PrintSetupClick()
 {
-    if (!m_printer || !printerFinished() || !allowed(TBVPreviewCommand::PrintSetup) || !printerInstalled())
+    if (!mayStartCommand() || !allowed(TBVPreviewCommand::PrintSetup) || !printerInstalled())
         return;
     if (m_owner)
         m_owner->PrinterSetup(*m_printer, m_loadedFile, this);
@@ -26,7 +26,7 @@ void TBVStandardPreview::PrintSetupClick()
 
 void TBVStandardPreview::PrintClick()
 {
-    if (!m_printer || !printerFinished() || !allowed(TBVPreviewCommand::Print) || !printerInstalled())
+    if (!mayStartCommand() || !allowed(TBVPreviewCommand::Print) || !printerInstalled())
         return;
     try {
         if (m_owner)

@@ -108,7 +108,8 @@ QImage TBVThumbGrid::thumbnail(int pageNumber, QSize sizePx)
     if (!m_printer || sizePx.width() < 5 || sizePx.height() < 5)
         return {};
     auto found = m_renderings.find(pageNumber);
-    if (found != m_renderings.end() && found->second.size() == sizePx)
+    if (found != m_renderings.end() && found->second.deviceIndependentSize().toSize() == sizePx
+        && found->second.devicePixelRatio() == devicePixelRatioF())
         return found->second;
     std::unique_ptr<EmfPage> page;
     try {
@@ -118,11 +119,7 @@ QImage TBVThumbGrid::thumbnail(int pageNumber, QSize sizePx)
     }
     if (!page)
         return {};
-    QImage image(sizePx, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    paintPageSheet(painter, *page, sizePx);
-    painter.end();
+    const QImage image = renderPageSheet(*page, sizePx, devicePixelRatioF());
     m_renderings[pageNumber] = image;
     return image;
 }

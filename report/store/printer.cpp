@@ -13,6 +13,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
+#include <QScopeGuard>
 
 using namespace DeviceUnits;
 
@@ -157,20 +158,31 @@ void TBVPrinter::beginStorePage()
     m_emfCanvas = std::make_unique<EmfCanvas>(QSize(DeviceWidth(PageWidth()), DeviceHeight(PageHeight())), ScreenDpi);
 }
 
+// However the end of a job goes, the printer is left finished: a page that
+// cannot be stored (no temporary file, a full disk) fails the run, but a
+// printer left busy would keep its preview from ever closing.
+void TBVPrinter::markJobEnded()
+{
+    m_emfCanvas.reset();
+    m_status = TBVPrinterStatus::Finished;
+}
+
 void TBVPrinter::FinishJob()
 {
     if (m_status != TBVPrinterStatus::Busy)
         return;
-    const bool documentEnded = !m_painter || m_painter->end();
-    endPrinterDocument();
-    if (m_destination == TBVDestination::PageStore)
-        storeCurrentPage();
-    m_emfCanvas.reset();
-    // The stored header names every page before anyone hears of the last
-    // one: a save that the announcement triggers copies a complete file.
-    if (m_destination == TBVDestination::PageStore)
-        m_pageList->WriteHeader();
-    m_status = TBVPrinterStatus::Finished;
+    bool documentEnded = true;
+    {
+        const auto ended = qScopeGuard([this] { markJobEnded(); });
+        documentEnded = !m_painter || m_painter->end();
+        endPrinterDocument();
+        // The stored header names every page before anyone hears of the last
+        // one: a save that the announcement triggers copies a complete file.
+        if (m_destination == TBVDestination::PageStore) {
+            storeCurrentPage();
+            m_pageList->WriteHeader();
+        }
+    }
     m_availablePages = m_destination == TBVDestination::PageStore ? m_pageList->PageCount() : m_jobPageCount;
     emit pageAvailable(m_availablePages);
     if (m_destination == TBVDestination::PageStore)
@@ -182,23 +194,27 @@ void TBVPrinter::FinishJob()
 
 void TBVPrinter::AbortJob()
 {
-    if (m_painter && m_painter->isActive()) {
-        if (auto* printer = dynamic_cast<QPrinter*>(printDevice()))
-            printer->abort();
+    const bool wasBusy = m_status == TBVPrinterStatus::Busy;
+    {
+        const auto ended = qScopeGuard([this] { markJobEnded(); });
+        if (m_painter && m_painter->isActive()) {
+            if (auto* printer = dynamic_cast<QPrinter*>(printDevice()))
+                printer->abort();
+        }
+        endPrinterDocument();
+        if (m_destination == TBVDestination::PageStore && m_emfCanvas) {
+            if (m_ownerExporting)
+                m_emfCanvas.reset();
+            else
+                storeCurrentPage();
+        }
+        // The header is rewritten so that a saved aborted report names the
+        // pages it really holds.
+        if (m_destination == TBVDestination::PageStore && wasBusy)
+            m_pageList->WriteHeader();
     }
-    endPrinterDocument();
-    if (m_destination == TBVDestination::PageStore && m_emfCanvas) {
-        if (m_ownerExporting)
-            m_emfCanvas.reset();
-        else
-            storeCurrentPage();
-    }
-    m_emfCanvas.reset();
-    // The header is rewritten so that a saved aborted report names the pages
-    // it really holds.
-    if (m_destination == TBVDestination::PageStore && m_status == TBVPrinterStatus::Busy)
-        m_pageList->WriteHeader();
-    m_status = TBVPrinterStatus::Finished;
+    if (m_destination == TBVDestination::Printer && wasBusy)
+        emit afterPrint();
 }
 
 std::unique_ptr<EmfPage> TBVPrinter::GetPage(int n) const

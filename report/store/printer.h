@@ -115,9 +115,12 @@ public:
     // Finishes the current page (if any) and begins the next one; throws
     // EBVError "Illegal call to NewPage" unless busy.
     void NewPage();
-    // Ends the job keeping the page in progress.
+    // Ends the job keeping the page in progress. The printer is finished
+    // afterwards also when storing the last page throws EBVError.
     void FinishJob();
-    // Ends the job dropping (when exporting) or keeping the page in progress.
+    // Ends the job dropping (when exporting) or keeping the page in progress;
+    // a printer job's print document is aborted. Finished afterwards, as
+    // after FinishJob.
     void AbortJob();
 
     // The canvas of the page in progress; null when no page has been begun.
@@ -149,11 +152,14 @@ signals:
     void pageAvailable(int availablePages);
     // Progress of a printer run in percent.
     void progress(int percent);
-    // A printer run has ended (also a cancelled or failed one).
+    // A printer job has ended: finished, aborted (a cancelled print) or
+    // failed on the way. A print of stored pages whose print document could
+    // not even begin has not run and announces nothing.
     void afterPrint();
 
 private:
     void freeJob();
+    void markJobEnded();
     void beginStorePage();
     void storeCurrentPage();
     void beginPrinterPage();

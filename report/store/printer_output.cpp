@@ -54,9 +54,7 @@ void TBVPrinter::makeOwnPrinter()
     int index = m_printerIndex;
     if (m_settings.useStandardPrinter || index < 0 || index >= names.size())
         index = defaultPrinterIndex();
-    m_ownPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (index >= 0)
-        m_ownPrinter->setPrinterName(names.at(index));
+    m_ownPrinter = makePrinter(index);
     m_printerIndex = index;
     m_settings.printer = m_ownPrinter.get();
 }

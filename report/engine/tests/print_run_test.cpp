@@ -121,4 +121,49 @@ TEST_F(PrintRun, PrinterFailureIsReportedAndTheReportIsIdleAgain)
     EXPECT_EQ(pdfPageTexts(pdf.outputFileName()).size(), 1);
 }
 
+// The progress window of a print moves page by page, as an export's does.
+class RecordedProgress : public TBVRunProgress {
+public:
+    explicit RecordedProgress(std::vector<int>& percents)
+        : m_percents(percents)
+    {
+    }
+    void setPercent(int percent) override { m_percents.push_back(percent); }
+    void setCaption(const QString&) override { }
+
+private:
+    std::vector<int>& m_percents;
+};
+
+TEST_F(PrintRun, TheProgressWindowMovesWithEveryPagePrinted)
+{
+    LinesReport plan(70);
+    std::vector<int> percents;
+    plan.report.setProgressFactory([&](TBVReportRun&) { return std::make_unique<RecordedProgress>(percents); });
+    plan.report.Print(&pdf, {}, 5);
+    EXPECT_EQ(percents, std::vector<int>({ 0, 20, 40, 60, 80 }));
+
+    // Three pages move it at 30 and 65, the steps of 5 below a third and two.
+    LinesReport shorter(40);
+    ASSERT_EQ(firstLines(shorter.report).size(), 3);
+    percents.clear();
+    shorter.report.setProgressFactory([&](TBVReportRun&) { return std::make_unique<RecordedProgress>(percents); });
+    shorter.report.Print(&pdf, {}, 3);
+    EXPECT_EQ(percents, std::vector<int>({ 0, 30, 65 }));
+}
+
+TEST_F(PrintRun, ACancelledPrintStillAnnouncesItsEnd)
+{
+    LinesReport plan(70);
+    int afterPrint = 0;
+    plan.report.AfterPrint = [&](TBVReport&) { ++afterPrint; };
+    plan.report.OnStartPage = [](TBVReport& report) {
+        if (report.PageNumber() == 2)
+            report.Cancel();
+    };
+    plan.report.Print(&pdf);
+    EXPECT_EQ(afterPrint, 1);
+    EXPECT_TRUE(plan.report.Idle());
+}
+
 }

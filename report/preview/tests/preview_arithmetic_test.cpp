@@ -1,5 +1,6 @@
 #include "report/preview/paging.h"
 #include "report/preview/save_target.h"
+#include "report/preview/screen_fit.h"
 #include "report/preview/text_search.h"
 #include "report/preview/thumb_grid.h"
 #include "report/preview/zoom.h"
@@ -228,5 +229,40 @@ TEST(Thumbnails, SizeFollowsGridWidthAndPageProportion)
     // Landscape: 169 * 2100 / 2970 - 16 = 103.49.
     EXPECT_EQ(thumbnailSize(193, 2970, 2100, 16).height(), 103);
 }
+
+// Windows on small and scaled screens: the frame of 4 pixels around and a
+// title bar of 20 must lie on the available area too.
+struct ScreenCase {
+    const char* what;
+    QRect wanted;
+    QRect available;
+    QRect fitted;
+};
+
+class ScreenFitting : public ::testing::TestWithParam<ScreenCase> { };
+
+TEST_P(ScreenFitting, KeepsWhatFitsMovesOrShrinksTheRest)
+{
+    const QMargins frame(4, 20, 4, 4);
+    EXPECT_EQ(fitOnScreen(GetParam().wanted, frame, GetParam().available), GetParam().fitted) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, ScreenFitting,
+    ::testing::Values(ScreenCase { "main window at its place on 1280 x 1024", QRect(320, 200, 480, 242),
+                          QRect(0, 0, 1280, 1024), QRect(320, 200, 480, 242) },
+        // Scale factor 2 on 1280 x 1024: 640 x 512 logical pixels; moved left
+        // by what sticks out, its top kept.
+        ScreenCase { "main window at scale factor 2", QRect(320, 200, 480, 242), QRect(0, 0, 640, 512),
+            QRect(156, 200, 480, 242) },
+        ScreenCase { "main window sticking out below", QRect(320, 400, 480, 242), QRect(0, 0, 640, 512),
+            QRect(156, 266, 480, 242) },
+        // The preview's 753 x 834 on 1366 x 768: only the height shrinks, to
+        // 768 - 24; the frame's top at the screen's top.
+        ScreenCase { "preview taller than the screen", QRect(310, 0, 753, 834), QRect(0, 0, 1366, 768),
+            QRect(310, 20, 753, 744) },
+        ScreenCase { "a window wider and taller than the area", QRect(-50, -50, 2000, 2000), QRect(0, 30, 1024, 738),
+            QRect(4, 50, 1016, 714) },
+        ScreenCase { "a window left of a second screen's area", QRect(1200, 100, 400, 300), QRect(1366, 0, 1280, 1024),
+            QRect(1370, 100, 400, 300) }));
 
 } // namespace

@@ -6,9 +6,10 @@
 #include "report/preview/printer_setup.h"
 #include "report/preview/report_preview.h"
 #include "report/preview/standard_preview.h"
+#include "report/preview/tests/scripted_dialogs.h"
 #include "report/preview/thumb_grid.h"
 #include "report/store/printer.h"
-#include "report/store/printer_list.h"
+#include "report/store/tests/scripted_printers.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -25,25 +26,6 @@ struct PagedReport : PagedMemoReport {
         : PagedMemoReport(lines, "Sparplan", "Sparplan", word)
     {
     }
-};
-
-class ScriptedDialogs : public PreviewDialogs {
-public:
-    QString openFile;
-    QStringList messages;
-
-    std::optional<SaveAnswer> askSaveFile(QWidget*, const QString&, const QString&, const QStringList&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> askOpenFile(QWidget*, const QString&, const QStringList&) override { return openFile; }
-    std::optional<QString> askText(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<SearchAnswer> askSearch(QWidget*) override { return std::nullopt; }
-    void showMessage(QWidget*, const QString& text) override { messages << text; }
-    void showError(QWidget*, const QString& text) override { messages << text; }
 };
 
 // What the user does in the system's print dialog, one answer per dialog:
@@ -280,8 +262,7 @@ TEST(PrintDialogPlace, CentredAcrossWithTheTopAtAThirdOfTheRest)
 
 TEST(NoPrinterInstalled, BothButtonsSaySoAndDoNothingElse)
 {
-    if (!printerNames().isEmpty())
-        GTEST_SKIP() << "this machine has printers";
+    const ScriptedPrinters none;
     PagedReport plan(3, "Rate");
     ReportPreview preview(plan.report);
     int dialogsRun = 0;

@@ -13,6 +13,7 @@
 #include "report/preview/progress_form.h"
 #include "report/preview/report_preview.h"
 #include "report/preview/standard_preview.h"
+#include "report/store/bv_error.h"
 #include "report/store/printer.h"
 
 #include <QAction>
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -314,6 +316,42 @@ TEST(ReportPreview, ALoadedFileSetsTheReportsPageButNotACustomSize)
     preview.ApplyLoadedPageSetup(TBVOrientation::Portrait, static_cast<int>(TBVPaperSize::Custom));
     preview.ApplyLoadedPageSetup(TBVOrientation::Portrait, 4711);
     EXPECT_EQ(plan.report.Page().PaperSize(), TBVPaperSize::A5);
+}
+
+}
+
+namespace {
+
+// The page stream may keep only 1000 bytes in memory and cannot make its
+// temporary file: storing the report's one page at the end fails.
+TEST(ReportPreview, APageStoreThatCannotBeWrittenFailsTheRunAndTheWindowStillCloses)
+{
+    MemoReport plan(3);
+    plan.report.PrinterSettings.MemoryLimit = 1000;
+    ReportPreview preview(plan.report);
+    QPointer<TBVStandardPreview> shown;
+    preview.setWindowCreated([&](TBVStandardPreview& window) { shown = &window; });
+    // A file where the temporary folder should be.
+    QTemporaryDir dir;
+    QFile notAFolder(dir.filePath("not-a-folder"));
+    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(notAFolder.fileName()));
+    QString failure;
+    try {
+        preview.Preview();
+    } catch (const EBVError& error) {
+        failure = error.message();
+    }
+    qputenv("TMPDIR", savedTemp);
+
+    EXPECT_EQ(failure, "Cannot create the temporary page file");
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(plan.report.Idle());
+    EXPECT_TRUE(shown->action("SaveReport")->isEnabled());
+    EXPECT_TRUE(shown->close());
+    QApplication::processEvents();
+    EXPECT_EQ(preview.printer(), nullptr);
 }
 
 }

@@ -1,10 +1,12 @@
 #include "pdf_text.h"
 #include "report/store/bv_error.h"
+#include "report/store/print_failure.h"
 #include "report/store/printer.h"
-#include "report/store/printer_list.h"
 #include "sample_report.h"
+#include "scripted_printers.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -94,10 +96,44 @@ TEST_F(StoredPagesPrint, PrinterThatCannotStartReportsTheSystemsReason)
     EXPECT_EQ(afterPrint, 0);
 }
 
+// Finding out why a print to a file failed must not leave a file behind.
+TEST(PrintFailure, NamesTheFilesReasonWithoutMakingTheFile)
+{
+    QTemporaryDir dir;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(dir.filePath("druck.pdf"));
+    EXPECT_EQ(printFailure(pdf).message(), "Printing failed: the printing system reported an error");
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("druck.pdf")));
+
+    pdf.setOutputFileName(dir.filePath("fehlt/druck.pdf"));
+    EXPECT_EQ(printFailure(pdf).message(),
+        QString("Printing failed: %1: No such file or directory").arg(dir.filePath("fehlt/druck.pdf")));
+}
+
+// Without a printer object of its own making, the page printer takes the
+// system's default printer, or the one chosen by its place in the list.
+TEST(InstalledPrinters, StoredPagesGoToTheDefaultPrinterOrTheChosenOne)
+{
+    QTemporaryDir dir;
+    const ScriptedPrinters printers({ "Buero", "Keller" }, "Keller", dir.path());
+    TBVPrinter printer;
+    makeSampleJob(printer, 2);
+    EXPECT_TRUE(printer.PrintersAvailable());
+    printer.PrintStoredPages();
+    EXPECT_EQ(printer.PrinterIndex(), 1);
+    EXPECT_EQ(pdfPageTexts(printers.outputOf("Keller")).size(), 2);
+
+    printer.SelectPrinter(0);
+    printer.PrintStoredPages();
+    const QStringList pages = pdfPageTexts(printers.outputOf("Buero"));
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[1].contains("Anlageentwicklung Seite 2"));
+}
+
 TEST(NoPrinter, PrintingStoredPagesSaysSoAndThePagesStay)
 {
-    if (!printerNames().isEmpty())
-        GTEST_SKIP() << "this machine has printers";
+    const ScriptedPrinters none;
     TBVPrinter printer;
     makeSampleJob(printer, 2);
     EXPECT_FALSE(printer.PrintersAvailable());

@@ -309,3 +309,46 @@ TEST(TBVPrinter, PrinterOutputPaintsOnlyThePagesInRange)
     const QByteArray pdf = readAll(path);
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 2);
 }
+
+// Points the system's temporary folder at a file, so that a page stream
+// outgrowing its memory cannot move to a temporary file (a folder that does
+// not exist would not do: the system then falls back to the root folder).
+class NoTemporaryFolder {
+public:
+    NoTemporaryFolder()
+        : m_saved(qgetenv("TMPDIR"))
+    {
+        QFile file(m_dir.filePath("not-a-folder"));
+        file.open(QIODevice::WriteOnly);
+        qputenv("TMPDIR", QFile::encodeName(file.fileName()));
+    }
+    ~NoTemporaryFolder() { qputenv("TMPDIR", m_saved); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_saved;
+};
+
+// The last page is stored when the job ends; when that fails the error
+// propagates, but the printer must not stay busy, or its preview could never
+// close.
+TEST(TBVPrinter, AJobWhoseLastPageCannotBeStoredStillEnds)
+{
+    QImage chart(600, 400, QImage::Format_RGB32);
+    chart.fill(QColor(10, 120, 200));
+    const NoTemporaryFolder noFolder;
+    for (const bool abort : { false, true }) {
+        TBVPrinter printer;
+        printer.StartJob();
+        printer.NewPage();
+        drawSamplePage(*printer.Canvas(), 1, chart);
+        try {
+            abort ? printer.AbortJob() : printer.FinishJob();
+            FAIL() << "no error, abort " << abort;
+        } catch (const EBVError& error) {
+            EXPECT_EQ(error.message(), QStringLiteral("Cannot create the temporary page file"));
+        }
+        EXPECT_EQ(printer.Status(), TBVPrinterStatus::Finished) << abort;
+        EXPECT_EQ(printer.Canvas(), nullptr) << abort;
+    }
+}
