@@ -66,8 +66,8 @@ TEST(NetPlan, BlocksShowTheOptionsAsTypedAndTheSevenResults)
     const QMap<QString, QString> captions = p.output.shots.at(0).captions;
     const QStringList options { "Abgeltungsteuer", "1000 €", "Auslands-Immobilienfonds (80 %)", "-0,45 %", "0,2 % p.a.",
         "2 %", "0 %" };
-    for (size_t row = 0; row < options.size(); ++row)
-        EXPECT_EQ(captions.value(netplantexts::optionRows[row].valueLabel), options.at(int(row)));
+    for (qsizetype row = 0; row < options.size(); ++row)
+        EXPECT_EQ(captions.value(netplantexts::optionRows[std::size_t(row)].valueLabel), options.at(row));
     EXPECT_EQ(captions.value("QAnlagesumme"), "10000 €");
     EXPECT_EQ(captions.value("QJahre"), "10 Jahre");
 
@@ -168,8 +168,9 @@ TEST(NetPlan, HundredYearsRunOverFullPagesUnderRepeatedHeadingsWithoutLosingARow
             EXPECT_TRUE(onLine) << "year " << expectedYear << ": " << cell.toStdString();
         }
         EXPECT_LE(t.text.bounds.bottom, px(287)) << "year " << expectedYear;
-        if (t.page != lastPageOfRows && lastPageOfRows > 0)
+        if (t.page != lastPageOfRows && lastPageOfRows > 0) {
             EXPECT_GT(lowestRowBottom, px(287 - 2 * 4.5)) << "page " << lastPageOfRows << " has room for more rows";
+        }
         lastPageOfRows = t.page;
         lowestRowBottom = t.text.bounds.bottom;
         ++expectedYear;
