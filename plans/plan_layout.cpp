@@ -215,6 +215,8 @@ PlanReportLayout makeTilgungsplan()
 constexpr double netDetailHeightMm = 103.19;
 constexpr double netOptionsCaptionMm = 112.18;
 constexpr double netOptionsValueMm = 189.0;
+constexpr double netInputsTopMm = 12.70;
+constexpr double netInputsStepMm = 4.2333;
 constexpr double netResultsTopMm = 58.21;
 constexpr double netRowStepMm = 4.76;
 constexpr double netTableRowsTopMm = 4.76;
@@ -237,12 +239,15 @@ std::vector<PlanPrintableLayout> nettoDetail()
         QStringLiteral("Netto-Anlageentwicklung nach Kosten, Steuern und Inflation")) };
     const std::vector<PlanPrintableLayout> inputs = developmentInputs();
     printables.insert(printables.end(), inputs.begin(), inputs.end());
-    printables.push_back(label("BVLabel11", left, netOptionsCaptionMm, 10.32, 4.50, arial10Bold,
+    // The options block stands on the lines of the inputs block, one line
+    // lower, so that formats that flow the texts line by line (RTF) keep the
+    // two blocks side by side instead of interleaving their lines.
+    printables.push_back(label("BVLabel11", left, netOptionsCaptionMm, netInputsTopMm, 4.50, arial10Bold,
         QStringLiteral("Kosten, Steuern und Inflation:")));
     for (size_t row = 0; row < netplantexts::optionRows.size(); ++row) {
         const netplantexts::BlockRow& option = netplantexts::optionRows[row];
         addBlockRow(printables, option.captionLabel, QString::fromUtf8(option.caption), option.valueLabel,
-            netOptionsCaptionMm, netOptionsValueMm, 14.55 + 4.23 * static_cast<double>(row));
+            netOptionsCaptionMm, netOptionsValueMm, netInputsTopMm + netInputsStepMm * static_cast<double>(row + 1));
     }
     printables.push_back(label("BVLabel4", left, 21.17, 48.68, 6.09, arial14,
         QStringLiteral("Ihre Anlage nach Kosten, Steuern und Inflation:")));
