@@ -34,13 +34,27 @@ inline Mode modeOf(const std::string& text)
     return Mode::None;
 }
 
+// The two ways of storing a formula's result into a double. Checked is the
+// calculation's own assignment (store(), which fails on a value beyond the
+// range of double). Unchecked rounds in the same way and lets an infinity or
+// NaN through: a year run unchecked is checked once at its end and, when
+// anything is not finite, run again checked, so that it fails where the
+// calculation fails.
+struct CheckedStore {
+    double operator()(Extended value) const { return store(value); }
+};
+struct UncheckedStore {
+    double operator()(Extended value) const { return static_cast<double>(value); }
+};
+
 // The running values from the year's start values, month by month, for N
 // depots that differ only in their growth rate. The lanes are stepped side
 // by side, so that their chains of dependent operations overlap; each lane
 // gets exactly the operations of a depot of its own.
-template <std::size_t N>
+template <std::size_t N, typename Store = CheckedStore>
 inline void growYears(Mode mode, std::array<double, N>& l, double monatsrate, const std::array<double, N>& zinssatz)
 {
+    const Store store;
     const double m = monatsrate;
     const auto& z = zinssatz;
     switch (mode) {
@@ -79,10 +93,11 @@ inline void growYears(Mode mode, std::array<double, N>& l, double monatsrate, co
     }
 }
 
+template <typename Store = CheckedStore>
 inline double growYear(Mode mode, double laufwert, double monatsrate, double zinssatz)
 {
     std::array<double, 1> l { laufwert };
-    growYears<1>(mode, l, monatsrate, { zinssatz });
+    growYears<1, Store>(mode, l, monatsrate, { zinssatz });
     return l[0];
 }
 
@@ -116,9 +131,10 @@ inline ExtraPayment extraPaymentAt(const GridCells& grid, int column)
 
 // The depot value after one extra payment that earns simple interest for
 // 13 - m twelfths of the year.
+template <typename Store = CheckedStore>
 inline double depotAfterPayment(const ExtraPayment& p, double zinssatz, double depotwert)
 {
-    return store((13 - p.month) * (p.amount * zinssatz) / 12 + (p.amount + depotwert));
+    return Store {}((13 - p.month) * (p.amount * zinssatz) / 12 + (p.amount + depotwert));
 }
 
 // Walks the columns of year i in column order, stopping at the first column
