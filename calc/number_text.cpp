@@ -144,62 +144,6 @@ namespace {
         return true;
     }
 
-    // The digits at p (up to end), appended to `mantissa`.
-    const char* readDigits(const char* p, const char* end, std::uint64_t& mantissa)
-    {
-        for (; p != end; ++p) {
-            const unsigned d = static_cast<unsigned char>(*p) - unsigned { '0' };
-            if (d > 9)
-                break;
-            mantissa = mantissa * 10 + d;
-        }
-        return p;
-    }
-
-    // 10^0 to 10^18, exact in a double (5^18 < 2^53) and so, widened, in
-    // extended precision.
-    constexpr double kShortPowersOfTen[]
-        = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18 };
-
-    // Digits in all that the short form takes: 10^18 < 2^63, so the mantissa
-    // converts as a signed integer.
-    constexpr int kMaxShortDigits = 18;
-
-    // The short form most texts have: blanks, sign, at most 18 digits in all
-    // (with or without a decimal part), no exponent. Read in one pass; the
-    // mantissa and the power of ten are exact, so one division gives the
-    // correctly rounded value, as strtold does. Any other text (also a
-    // malformed one) is left to the general path.
-    bool shortValue(std::string_view s, Extended& value)
-    {
-        const char* p = s.data();
-        const char* const end = p + s.size();
-        while (p != end && *p == ' ')
-            ++p;
-        const bool negative = p != end && *p == '-';
-        if (p != end && (*p == '-' || *p == '+'))
-            ++p;
-        std::uint64_t mantissa = 0;
-        const char* const intBegin = p;
-        p = readDigits(p, end, mantissa);
-        const auto intDigits = p - intBegin;
-        std::ptrdiff_t decimals = 0;
-        if (p != end && *p == ',') {
-            const char* const fracBegin = ++p;
-            p = readDigits(p, end, mantissa);
-            decimals = p - fracBegin;
-        }
-        while (p != end && *p == ' ')
-            ++p;
-        if (p != end || intDigits + decimals == 0 || intDigits + decimals > kMaxShortDigits)
-            return false;
-        const Extended m = static_cast<Extended>(static_cast<std::int64_t>(mantissa));
-        value = decimals == 0 ? m : m / Extended(kShortPowersOfTen[decimals]);
-        if (negative)
-            value = -value;
-        return true;
-    }
-
     bool slowValue(const Scanned& sc, Extended& value)
     {
         std::string c;
@@ -411,10 +355,11 @@ namespace {
 
 std::optional<long double> tryParseDecimal(std::string_view text) noexcept
 {
-    Extended value = 0;
-    if (shortValue(text, value))
-        return value;
+    const Extended shortForm = detail::shortDecimalValue(text);
+    if (!std::isnan(shortForm))
+        return shortForm;
     Scanned sc;
+    Extended value = 0;
     if (!scanDecimal(text, sc))
         return std::nullopt;
     if (fastValue(sc, value))
@@ -431,9 +376,9 @@ long double parseDecimal(std::string_view text)
 {
     // The common case without the optional: a long double passed through
     // memory is stored and loaded as 80 bits, which stalls the load.
-    Extended value = 0;
-    if (shortValue(text, value))
-        return value;
+    const Extended shortForm = detail::shortDecimalValue(text);
+    if (!std::isnan(shortForm))
+        return shortForm;
     if (auto v = tryParseDecimal(text))
         return *v;
     throw ConversionError(std::string(text));

@@ -123,10 +123,19 @@ struct ExtraPayment {
     Extended amount;
 };
 
+// parseDecimal with the short form inline, so that the month stays in a
+// register while the amount is read.
+inline Extended parseCell(const std::string& text)
+{
+    const Extended value = shortDecimalValue(text);
+    return std::isnan(value) ? parseDecimal(text) : value;
+}
+
 inline ExtraPayment extraPaymentAt(const GridCells& grid, int column)
 {
     const auto c = static_cast<std::size_t>(column);
-    return { parseDecimal(grid[1][c]), parseDecimal(grid[2][c]) };
+    const Extended month = parseCell(grid[1][c]);
+    return { month, parseCell(grid[2][c]) };
 }
 
 // The depot value after one extra payment that earns simple interest for
