@@ -38,7 +38,7 @@ namespace {
         const double laufwert = detail::growYear<Store>(loop.mode, s.jahresstart, loop.monatsrate, s.zinssatz);
         s.depotwert = store(Extended(laufwert) * s.dividendensatz + laufwert + loop.jahresbetrag);
         s.dividendensumme = store(Extended(s.jahresstart) * s.dividendensatz + s.dividendensumme);
-        detail::forEachPaymentOfYear(loop.grid, loop.plan, next, i, [&s, store](const detail::ExtraPayment& p) {
+        detail::forEachPaymentOfYear<Store>(loop.grid, loop.plan, next, i, [&s, store](const detail::ExtraPayment& p) {
             s.depotwert = detail::depotAfterPayment<Store>(p, s.zinssatz, s.depotwert);
             s.kapitalsumme = store(p.amount + s.kapitalsumme);
             s.sonderzahlungen = store(p.amount + s.sonderzahlungen);
@@ -58,22 +58,20 @@ namespace {
         y.seriesAppended = 4;
     }
 
-    // Year i without the check after every formula, on the running state t.
-    // Returns whether the year is good: every cell it visits parses and the
-    // year ends finite. An infinity or NaN stays one through every later formula of
-    // the year (none divides by a running value or compares one), and every
-    // value the year stores flows into the Kapitaleinsatz or the Rendite of
-    // its point, so both finite means that no formula overflowed. Otherwise
+    // Year i without the checks, on the running state t. Returns whether the
+    // year is good: it ends finite. An infinity or NaN stays one through
+    // every later formula of the year (none divides by a running value or
+    // compares one), and every value the year stores or reads from a cell
+    // flows into the Kapitaleinsatz or the Rendite of its point, so both
+    // finite means that no formula overflowed and every cell read. Otherwise
     // `years` and `next` are as before and t is spoilt.
     bool runYearUnchecked(
         const YearLoop& loop, int i, EntryIterator& next, SimulationState& t, std::vector<YearValues>& years)
     {
+        if (loop.plan.firstBadColumn != 0)
+            return false; // the year cell fails the first year
         EntryIterator after = next;
-        try {
-            runYear<detail::UncheckedStore>(loop, i, after, t, years);
-        } catch (const ConversionError&) {
-            return false; // thrown before the point is appended
-        }
+        runYear<detail::UncheckedStore>(loop, i, after, t, years);
         const YearValues& y = years.back();
         if (!(std::isfinite(y.kapitaleinsatz) && std::isfinite(y.rendite))) {
             years.pop_back();

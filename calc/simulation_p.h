@@ -34,17 +34,21 @@ inline Mode modeOf(const std::string& text)
     return Mode::None;
 }
 
-// The two ways of storing a formula's result into a double. Checked is the
-// calculation's own assignment (store(), which fails on a value beyond the
-// range of double). Unchecked rounds in the same way and lets an infinity or
-// NaN through: a year run unchecked is checked once at its end and, when
-// anything is not finite, run again checked, so that it fails where the
-// calculation fails.
+// The two ways of evaluating the year's formulas. Checked is the
+// calculation's own: store() after every formula (which fails on a value
+// beyond the range of double) and parseDecimal for a grid cell (which fails
+// on a text that is not a number). Unchecked stores in the same way but lets
+// an infinity or NaN through, and reads a cell in the short form only, as
+// NaN otherwise: every failure becomes a value that is not finite. A year
+// run unchecked is checked once at its end and, when anything is not
+// finite, run again checked, so that it fails where the calculation fails.
 struct CheckedStore {
     double operator()(Extended value) const { return store(value); }
+    static Extended cell(const std::string& text) { return parseDecimal(text); }
 };
 struct UncheckedStore {
     double operator()(Extended value) const { return static_cast<double>(value); }
+    static Extended cell(const std::string& text) { return shortDecimalValue(text); }
 };
 
 // The running values from the year's start values, month by month, for N
@@ -123,19 +127,10 @@ struct ExtraPayment {
     Extended amount;
 };
 
-// parseDecimal with the short form inline, so that the month stays in a
-// register while the amount is read.
-inline Extended parseCell(const std::string& text)
-{
-    const Extended value = shortDecimalValue(text);
-    return std::isnan(value) ? parseDecimal(text) : value;
-}
-
-inline ExtraPayment extraPaymentAt(const GridCells& grid, int column)
+template <typename Store = CheckedStore> inline ExtraPayment extraPaymentAt(const GridCells& grid, int column)
 {
     const auto c = static_cast<std::size_t>(column);
-    const Extended month = parseCell(grid[1][c]);
-    return { month, parseCell(grid[2][c]) };
+    return { Store::cell(grid[1][c]), Store::cell(grid[2][c]) };
 }
 
 // The depot value after one extra payment that earns simple interest for
@@ -148,14 +143,14 @@ inline double depotAfterPayment(const ExtraPayment& p, double zinssatz, double d
 
 // Walks the columns of year i in column order, stopping at the first column
 // whose year cell is not a whole number (which then fails the run).
-template <typename Visit>
+template <typename Store = CheckedStore, typename Visit>
 void forEachPaymentOfYear(const GridCells& grid, const GridPlan& plan,
     std::vector<GridPlan::Entry>::const_iterator& next, int year, Visit&& visit)
 {
     for (; next != plan.entries.end() && next->year == year; ++next) {
         if (plan.firstBadColumn != 0 && next->column > plan.firstBadColumn)
             break;
-        visit(extraPaymentAt(grid, next->column));
+        visit(extraPaymentAt<Store>(grid, next->column));
     }
     if (plan.firstBadColumn != 0)
         parseWholeNumber(grid[0][static_cast<std::size_t>(plan.firstBadColumn)]); // throws
