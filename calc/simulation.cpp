@@ -126,6 +126,7 @@ namespace detail {
     {
         GridPlan plan;
         const auto& yearRow = grid[0];
+        plan.entries.reserve(yearRow.size() - 1);
         for (int c = 1; c < static_cast<int>(yearRow.size()); ++c) {
             const std::string& cell = yearRow[static_cast<std::size_t>(c)];
             if (cell.empty())

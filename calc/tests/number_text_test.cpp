@@ -212,6 +212,8 @@ INSTANTIATE_TEST_SUITE_P(NumberTexts, AmountFormat,
         TextCase { 0.005, "0,01" }, // 0.005 as a double lies above 0,005
         TextCase { 0.015, "0,01" }, // 0.015 as a double lies below 0,015
         TextCase { 25134.8, "25134,80" }, TextCase { 999999999.99, "999999999,99" },
+        TextCase { -999999999.99, "-999999999,99" }, TextCase { -0.05, "-0,05" }, TextCase { 7, "7,00" },
+        TextCase { 1000000000, "1000000000,00" }, TextCase { -1000000000.01, "-1000000000,00" },
         // 11 significant digits:
         TextCase { 1234567890.12, "1234567890,10" }, TextCase { 1234567890.16, "1234567890,20" },
         TextCase { 12345678901.23, "12345678901,00" }, TextCase { 99999999999.99, "1E11" },
