@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <string>
 
 using namespace fundorix::calc;
@@ -68,15 +70,20 @@ BENCHMARK(BM_NetViewCore)->Unit(benchmark::kMicrosecond);
 // The floor: the same arithmetic with the parsing, checks, texts and chart
 // points taken away: per month two formulas in extended precision, each
 // stored as double; per year the dividend, one extra payment, the capital.
-void BM_SimulationCoreFloor_BareLoop(benchmark::State& st)
-{
+struct BareLoop {
     double payments[101] = {};
     double months[101] = {};
-    for (int c = 1; c <= 99; ++c) {
-        payments[c] = c * 10 + 0.5;
-        months[c] = c % 12 + 1;
+
+    BareLoop()
+    {
+        for (int c = 1; c <= 99; ++c) {
+            payments[c] = c * 10 + 0.5;
+            months[c] = c % 12 + 1;
+        }
     }
-    for (auto _ : st) {
+
+    void run() const
+    {
         double zins = 0.1, div = 0.015, rate = 50, yearly = 0;
         benchmark::DoNotOptimize(zins);
         double start = 10000, depot = 0, kapital = 10000, dividends = 0, extra = 0;
@@ -102,8 +109,45 @@ void BM_SimulationCoreFloor_BareLoop(benchmark::State& st)
         benchmark::DoNotOptimize(dividends);
         benchmark::DoNotOptimize(extra);
     }
+};
+
+void BM_SimulationCoreFloor_BareLoop(benchmark::State& st)
+{
+    const BareLoop floor;
+    for (auto _ : st)
+        floor.run();
 }
 BENCHMARK(BM_SimulationCoreFloor_BareLoop)->Unit(benchmark::kMicrosecond);
+
+// The core against its floor in one figure: blocks of runs of each in turn,
+// so that both see the same load of a shared machine. The counter
+// core_to_floor is the ratio of the fastest blocks (the least disturbed).
+void BM_SimulationCoreToFloor(benchmark::State& st)
+{
+    const SimulationInputs in = coreInputs();
+    const GridCells grid = coreGrid();
+    const SimulationState state;
+    const BareLoop floor;
+    constexpr int kRunsPerBlock = 20;
+    using Clock = std::chrono::steady_clock;
+    Clock::duration bestCore = Clock::duration::max();
+    Clock::duration bestFloor = Clock::duration::max();
+    for (auto _ : st) {
+        const auto t0 = Clock::now();
+        for (int k = 0; k < kRunsPerBlock; ++k) {
+            SimulationResult r = simulate(in, grid, state);
+            benchmark::DoNotOptimize(r);
+        }
+        const auto t1 = Clock::now();
+        for (int k = 0; k < kRunsPerBlock; ++k)
+            floor.run();
+        const auto t2 = Clock::now();
+        bestCore = std::min(bestCore, t1 - t0);
+        bestFloor = std::min(bestFloor, t2 - t1);
+    }
+    st.counters["core_to_floor"] = std::chrono::duration<double>(bestCore) / std::chrono::duration<double>(bestFloor);
+}
+BENCHMARK(BM_SimulationCoreToFloor)->Unit(benchmark::kMicrosecond);
 
 // The floor of the floor: the monthly loop in plain double arithmetic
 // (not what the calculation prescribes; shows the cost of extended

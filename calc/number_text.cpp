@@ -349,16 +349,45 @@ namespace {
         return digitsOfInteger(mag, negative, 2);
     }
 
+    // Below 10^11 cents the amount has at most 11 significant digits, which
+    // the fixed format writes in full, without rounding.
+    constexpr std::int64_t kCentsInFull = 100000000000;
+
+    // The fixed text of cents / 100 for |cents| < kCentsInFull: "-1234,50",
+    // "0,05", "0,00".
+    std::string fullCentsText(std::int64_t cents)
+    {
+        char text[16];
+        char* const end = text + sizeof text;
+        char* p = end;
+        std::uint64_t mag = cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
+        for (int k = 0; k < kFixedDecimals; ++k) {
+            *--p = static_cast<char>('0' + mag % 10);
+            mag /= 10;
+        }
+        *--p = ',';
+        do {
+            *--p = static_cast<char>('0' + mag % 10);
+            mag /= 10;
+        } while (mag != 0);
+        if (cents < 0)
+            *--p = '-';
+        return std::string(p, end);
+    }
+
 } // namespace
 
 // ---------------------------------------------------------------- parsing
 
 std::optional<long double> tryParseDecimal(std::string_view text) noexcept
 {
+    const Extended shortForm = detail::shortDecimalValue(text);
+    if (!std::isnan(shortForm))
+        return shortForm;
     Scanned sc;
+    Extended value = 0;
     if (!scanDecimal(text, sc))
         return std::nullopt;
-    Extended value = 0;
     if (fastValue(sc, value))
         return value;
     try {
@@ -373,10 +402,9 @@ long double parseDecimal(std::string_view text)
 {
     // The common case without the optional: a long double passed through
     // memory is stored and loaded as 80 bits, which stalls the load.
-    Scanned sc;
-    Extended value = 0;
-    if (scanDecimal(text, sc) && fastValue(sc, value))
-        return value;
+    const Extended shortForm = detail::shortDecimalValue(text);
+    if (!std::isnan(shortForm))
+        return shortForm;
     if (auto v = tryParseDecimal(text))
         return *v;
     throw ConversionError(std::string(text));
@@ -462,7 +490,10 @@ std::string formatAmount(long double value)
 {
     // round(value * 100) / 100 written with 18 digits is exactly the decimal
     // number cents / 100, so the text is built from the integer itself.
-    return fixed2Text(digitsOfCents(roundHalfEven(value * 100)));
+    const std::int64_t cents = roundHalfEven(value * 100);
+    if (cents > -kCentsInFull && cents < kCentsInFull)
+        return fullCentsText(cents);
+    return fixed2Text(digitsOfCents(cents));
 }
 
 std::string formatFixed2(long double value) { return fixed2Text(digitsOf(value)); }

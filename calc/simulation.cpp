@@ -4,8 +4,8 @@
 #include "calc/number_text_p.h"
 #include "calc/simulation_p.h"
 
+#include <cmath>
 #include <cstdint>
-#include <cstring>
 
 namespace fundorix::calc {
 
@@ -18,6 +18,106 @@ namespace {
         return std::to_string(year); // the general number format of a whole number
     }
 
+    // What every year of the loop reads and none changes.
+    struct YearLoop {
+        detail::Mode mode;
+        double monatsrate;
+        double jahresbetrag;
+        const GridCells& grid;
+        const detail::GridPlan& plan;
+    };
+
+    using EntryIterator = std::vector<detail::GridPlan::Entry>::const_iterator;
+
+    // Step 8 for year i on the state s: the year's formulas in their order,
+    // then its point appended to `years`.
+    template <typename Store>
+    void runYear(const YearLoop& loop, int i, EntryIterator& next, SimulationState& s, std::vector<YearValues>& years)
+    {
+        const Store store;
+        const double laufwert = detail::growYear<Store>(loop.mode, s.jahresstart, loop.monatsrate, s.zinssatz);
+        s.depotwert = store(Extended(laufwert) * s.dividendensatz + laufwert + loop.jahresbetrag);
+        s.dividendensumme = store(Extended(s.jahresstart) * s.dividendensatz + s.dividendensumme);
+        detail::forEachPaymentOfYear<Store>(loop.grid, loop.plan, next, i, [&s, store](const detail::ExtraPayment& p) {
+            s.depotwert = detail::depotAfterPayment<Store>(p, s.zinssatz, s.depotwert);
+            s.kapitalsumme = store(p.amount + s.kapitalsumme);
+            s.sonderzahlungen = store(p.amount + s.sonderzahlungen);
+        });
+        s.kapitalsumme = store(Extended(loop.monatsrate) * 12 + s.kapitalsumme);
+        s.jahresstart = s.depotwert;
+
+        YearValues& y = years.emplace_back();
+        y.label = yearLabel(i);
+        y.seriesAppended = 0;
+        y.kapitaleinsatz = store(Extended(s.kapitalsumme) - s.sonderzahlungen);
+        y.seriesAppended = 1;
+        y.rendite = store(Extended(s.depotwert) - s.kapitalsumme - s.dividendensumme);
+        y.seriesAppended = 2;
+        y.dividente = s.dividendensumme;
+        y.sonderzahlung = s.sonderzahlungen;
+        y.seriesAppended = 4;
+    }
+
+    // Year i without the checks, on the running state t. Returns whether the
+    // year is good: it ends finite. An infinity or NaN stays one through
+    // every later formula of the year (none divides by a running value or
+    // compares one), and every value the year stores or reads from a cell
+    // flows into the Kapitaleinsatz or the Rendite of its point, so both
+    // finite means that no formula overflowed and every cell read. Otherwise
+    // `years` and `next` are as before and t is spoilt.
+    bool runYearUnchecked(
+        const YearLoop& loop, int i, EntryIterator& next, SimulationState& t, std::vector<YearValues>& years)
+    {
+        if (loop.plan.firstBadColumn != 0)
+            return false; // the year cell fails the first year
+        EntryIterator after = next;
+        runYear<detail::UncheckedStore>(loop, i, after, t, years);
+        const YearValues& y = years.back();
+        if (!(std::isfinite(y.kapitaleinsatz) && std::isfinite(y.rendite))) {
+            years.pop_back();
+            return false;
+        }
+        next = after;
+        return true;
+    }
+
+    // Step 8, years 1 to n. The years run unchecked on a running copy of the
+    // state; the state follows each good year, and a year that is not good
+    // runs again, checked, from the state at its start.
+    void runYears(const YearLoop& loop, int n, SimulationResult& r)
+    {
+        SimulationState& s = r.state;
+        EntryIterator next = loop.plan.entries.begin();
+        if (n > 0)
+            r.years.reserve(static_cast<std::size_t>(n));
+        SimulationState running = s;
+        for (int i = 1; i <= n; ++i) {
+            r.failedYear = i;
+            if (runYearUnchecked(loop, i, next, running, r.years)) {
+                s = running;
+                continue;
+            }
+            runYear<detail::CheckedStore>(loop, i, next, s, r.years); // fails where the year fails
+            running = s;
+        }
+    }
+
+    // Step 9: the sum function adds the four sources in their order. Returns
+    // whether every sum is finite.
+    template <typename Store> bool addSumLine(std::vector<YearValues>& years)
+    {
+        const Store store;
+        bool finite = true;
+        for (YearValues& y : years) {
+            double sum = y.kapitaleinsatz;
+            sum = store(Extended(sum) + y.rendite);
+            sum = store(Extended(sum) + y.dividente);
+            y.wertentwicklung = store(Extended(sum) + y.sonderzahlung);
+            finite &= std::isfinite(y.wertentwicklung);
+        }
+        return finite;
+    }
+
 } // namespace
 
 namespace detail {
@@ -26,6 +126,7 @@ namespace detail {
     {
         GridPlan plan;
         const auto& yearRow = grid[0];
+        plan.entries.reserve(yearRow.size() - 1);
         for (int c = 1; c < static_cast<int>(yearRow.size()); ++c) {
             const std::string& cell = yearRow[static_cast<std::size_t>(c)];
             if (cell.empty())
@@ -87,45 +188,16 @@ SimulationResult simulate(const SimulationInputs& inputs, const GridCells& grid,
 
         // 8.
         step = FailureStep::Year;
-        const detail::Mode mode = detail::modeOf(inputs.comboBox1);
         const detail::GridPlan plan = detail::planGrid(grid, n);
-        auto next = plan.entries.begin();
-        if (n > 0)
-            r.years.reserve(static_cast<std::size_t>(n));
-        for (int i = 1; i <= n; ++i) {
-            r.failedYear = i;
-            const double laufwert = detail::growYear(mode, s.jahresstart, monatsrate, s.zinssatz);
-            s.depotwert = detail::store(Extended(laufwert) * s.dividendensatz + laufwert + jahresbetrag);
-            s.dividendensumme = detail::store(Extended(s.jahresstart) * s.dividendensatz + s.dividendensumme);
-            detail::forEachPaymentOfYear(grid, plan, next, i, [&s](const detail::ExtraPayment& p) {
-                s.depotwert = detail::depotAfterPayment(p, s.zinssatz, s.depotwert);
-                s.kapitalsumme = detail::store(p.amount + s.kapitalsumme);
-                s.sonderzahlungen = detail::store(p.amount + s.sonderzahlungen);
-            });
-            s.kapitalsumme = detail::store(Extended(monatsrate) * 12 + s.kapitalsumme);
-            s.jahresstart = s.depotwert;
-
-            r.years.push_back(YearValues {});
-            YearValues& y = r.years.back();
-            y.label = yearLabel(i);
-            y.seriesAppended = 0;
-            y.kapitaleinsatz = detail::store(Extended(s.kapitalsumme) - s.sonderzahlungen);
-            y.seriesAppended = 1;
-            y.rendite = detail::store(Extended(s.depotwert) - s.kapitalsumme - s.dividendensumme);
-            y.seriesAppended = 2;
-            y.dividente = s.dividendensumme;
-            y.sonderzahlung = s.sonderzahlungen;
-            y.seriesAppended = 4;
-        }
+        runYears({ detail::modeOf(inputs.comboBox1), monatsrate, jahresbetrag, grid, plan }, n, r);
         r.failedYear = 0;
 
-        // 9. The sum function adds the four sources in their order.
+        // 9.
         step = FailureStep::SumLine;
-        for (YearValues& y : r.years) {
-            double sum = y.kapitaleinsatz;
-            sum = detail::store(Extended(sum) + y.rendite);
-            sum = detail::store(Extended(sum) + y.dividente);
-            y.wertentwicklung = detail::store(Extended(sum) + y.sonderzahlung);
+        if (!addSumLine<detail::UncheckedStore>(r.years)) {
+            for (YearValues& y : r.years)
+                y.wertentwicklung = 0; // what the failing run leaves beyond the failing year
+            addSumLine<detail::CheckedStore>(r.years); // fails where the sum overflows
         }
         r.sumLineRecomputed = true;
 

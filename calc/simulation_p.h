@@ -34,13 +34,31 @@ inline Mode modeOf(const std::string& text)
     return Mode::None;
 }
 
+// The two ways of evaluating the year's formulas. Checked is the
+// calculation's own: store() after every formula (which fails on a value
+// beyond the range of double) and parseDecimal for a grid cell (which fails
+// on a text that is not a number). Unchecked stores in the same way but lets
+// an infinity or NaN through, and reads a cell in the short form only, as
+// NaN otherwise: every failure becomes a value that is not finite. A year
+// run unchecked is checked once at its end and, when anything is not
+// finite, run again checked, so that it fails where the calculation fails.
+struct CheckedStore {
+    double operator()(Extended value) const { return store(value); }
+    static Extended cell(const std::string& text) { return parseDecimal(text); }
+};
+struct UncheckedStore {
+    double operator()(Extended value) const { return static_cast<double>(value); }
+    static Extended cell(const std::string& text) { return shortDecimalValue(text); }
+};
+
 // The running values from the year's start values, month by month, for N
 // depots that differ only in their growth rate. The lanes are stepped side
 // by side, so that their chains of dependent operations overlap; each lane
 // gets exactly the operations of a depot of its own.
-template <std::size_t N>
+template <std::size_t N, typename Store = CheckedStore>
 inline void growYears(Mode mode, std::array<double, N>& l, double monatsrate, const std::array<double, N>& zinssatz)
 {
+    const Store store;
     const double m = monatsrate;
     const auto& z = zinssatz;
     switch (mode) {
@@ -79,10 +97,11 @@ inline void growYears(Mode mode, std::array<double, N>& l, double monatsrate, co
     }
 }
 
+template <typename Store = CheckedStore>
 inline double growYear(Mode mode, double laufwert, double monatsrate, double zinssatz)
 {
     std::array<double, 1> l { laufwert };
-    growYears<1>(mode, l, monatsrate, { zinssatz });
+    growYears<1, Store>(mode, l, monatsrate, { zinssatz });
     return l[0];
 }
 
@@ -108,29 +127,30 @@ struct ExtraPayment {
     Extended amount;
 };
 
-inline ExtraPayment extraPaymentAt(const GridCells& grid, int column)
+template <typename Store = CheckedStore> inline ExtraPayment extraPaymentAt(const GridCells& grid, int column)
 {
     const auto c = static_cast<std::size_t>(column);
-    return { parseDecimal(grid[1][c]), parseDecimal(grid[2][c]) };
+    return { Store::cell(grid[1][c]), Store::cell(grid[2][c]) };
 }
 
 // The depot value after one extra payment that earns simple interest for
 // 13 - m twelfths of the year.
+template <typename Store = CheckedStore>
 inline double depotAfterPayment(const ExtraPayment& p, double zinssatz, double depotwert)
 {
-    return store((13 - p.month) * (p.amount * zinssatz) / 12 + (p.amount + depotwert));
+    return Store {}((13 - p.month) * (p.amount * zinssatz) / 12 + (p.amount + depotwert));
 }
 
 // Walks the columns of year i in column order, stopping at the first column
 // whose year cell is not a whole number (which then fails the run).
-template <typename Visit>
+template <typename Store = CheckedStore, typename Visit>
 void forEachPaymentOfYear(const GridCells& grid, const GridPlan& plan,
     std::vector<GridPlan::Entry>::const_iterator& next, int year, Visit&& visit)
 {
     for (; next != plan.entries.end() && next->year == year; ++next) {
         if (plan.firstBadColumn != 0 && next->column > plan.firstBadColumn)
             break;
-        visit(extraPaymentAt(grid, next->column));
+        visit(extraPaymentAt<Store>(grid, next->column));
     }
     if (plan.firstBadColumn != 0)
         parseWholeNumber(grid[0][static_cast<std::size_t>(plan.firstBadColumn)]); // throws

@@ -60,8 +60,9 @@ TEST_P(ParseRejected, RaisesTheConversionError)
 }
 
 INSTANTIATE_TEST_SUITE_P(NumberTexts, ParseRejected,
-    testing::Values("", " ", "abc", "1.5", "1,000,50", "1.000,50", "12,345,67", "1,000.000", "1,2,3", "e5", "1e", "1e+",
-        "--1", "+-1", "1 2", "\t1", "1\n", "0x10", "inf", "nan", "1e99999", ",", "-", "+", "1,5%", "1,5 €", "١"));
+    testing::Values("", " ", "abc", "1.5", "1 ,5", "- 1", "1,5,", ",,5", "1,5e", "5-", "1+1", "1,000,50", "1.000,50",
+        "12,345,67", "1,000.000", "1,2,3", "e5", "1e", "1e+", "--1", "+-1", "1 2", "\t1", "1\n", "0x10", "inf", "nan",
+        "1e99999", ",", "-", "+", "1,5%", "1,5 €", "١"));
 
 TEST(NumberTexts, ParsingMatchesTheCLibraryForManyTexts)
 {
@@ -82,6 +83,33 @@ TEST(NumberTexts, ParsingMatchesTheCLibraryForManyTexts)
             text += "E" + std::to_string(exponent(rng));
         EXPECT_EQ(parseDecimal(text), referenceValue(text)) << text;
     }
+}
+
+// The short form (up to 18 digits, no exponent) is read in one pass and
+// everything else by the general parser; on both sides of the border the
+// value is the correctly rounded one.
+TEST(NumberTexts, ShortAndLongFormsAgreeWithTheCLibrary)
+{
+    for (const char* text : { "7", "10,5", "990,5", "0,1", "0,3", "-0,7", "+12,25", " 42 ", "  -3,5  ", "5,", ",5",
+             "-,5", "0000000000000000000000000000012,5", "0,000000000000000001", "0,0000000000000000001",
+             "123456789012345678", "1234567890123456789", "12345678901234567890", "99999999999999999,9",
+             "999999999999999999,9", "0,123456789012345678", "0,1234567890123456789", "9223372036854775807",
+             "9223372036854775808", "18446744073709551615", "18446744073709551616", "1,5E3", "2e-4", "1E+2",
+             "12345678901234567890123456789", "0,100000000000000000000000000000001", "4,9E-324", "1,1E4932" }) {
+        EXPECT_EQ(parseDecimal(text), referenceValue(text)) << text;
+    }
+    // 0,1 is not a double: the extended value lies closer to one tenth.
+    EXPECT_NE(parseDecimal("0,1"), static_cast<long double>(0.1));
+}
+
+TEST(NumberTexts, NegativeZeroKeepsItsSign)
+{
+    for (const char* text : { "-0", "-0,0", "-,0", " -000 ", "-0,00000000000000000000000000000", "-0E5" }) {
+        EXPECT_EQ(parseDecimal(text), 0) << text;
+        EXPECT_TRUE(std::signbit(parseDecimal(text))) << text;
+    }
+    EXPECT_FALSE(std::signbit(parseDecimal("0,000")));
+    EXPECT_FALSE(std::signbit(parseDecimal("+0")));
 }
 
 TEST(NumberTexts, ParsingIgnoresTheProcessLocale)
@@ -184,6 +212,8 @@ INSTANTIATE_TEST_SUITE_P(NumberTexts, AmountFormat,
         TextCase { 0.005, "0,01" }, // 0.005 as a double lies above 0,005
         TextCase { 0.015, "0,01" }, // 0.015 as a double lies below 0,015
         TextCase { 25134.8, "25134,80" }, TextCase { 999999999.99, "999999999,99" },
+        TextCase { -999999999.99, "-999999999,99" }, TextCase { -0.05, "-0,05" }, TextCase { 7, "7,00" },
+        TextCase { 1000000000, "1000000000,00" }, TextCase { -1000000000.01, "-1000000000,00" },
         // 11 significant digits:
         TextCase { 1234567890.12, "1234567890,10" }, TextCase { 1234567890.16, "1234567890,20" },
         TextCase { 12345678901.23, "12345678901,00" }, TextCase { 99999999999.99, "1E11" },

@@ -403,6 +403,112 @@ TEST(Simulation, OverflowEndsTheRunInsteadOfGivingInfinity)
     EXPECT_TRUE(std::isfinite(r.state.depotwert));
 }
 
+// 1E306 a month and nothing else: month 180 (year 15) is the first beyond
+// the range of double (1,7976931348623157E308).
+TEST(Simulation, OverflowInsideAYearFailsThatYearWithTheYearsBefore)
+{
+    SimulationInputs in = defaults();
+    in.comboBox1 = kModeMonthly;
+    in.anlageSumme = "0";
+    in.rendite = "0";
+    in.dividente = "0";
+    in.sparen = "1E306";
+    in.years = 30;
+    const SimulationResult r = simulate(in, kEmptyGrid);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.failedStep, FailureStep::Year);
+    EXPECT_EQ(r.failedYear, 15);
+    EXPECT_EQ(r.failureMessage, "Gleitkommaüberlauf");
+    ASSERT_EQ(r.years.size(), 14u);
+    EXPECT_EQ(r.years.back().label, "14");
+    EXPECT_EQ(r.years.back().seriesAppended, 4);
+    EXPECT_FALSE(r.sumLineRecomputed);
+    // Year 15 failed in its months: the depot and the capital are those of year 14.
+    EXPECT_NEAR(r.state.depotwert, 1.68e308, 1e295);
+    EXPECT_EQ(r.state.jahresstart, r.state.depotwert);
+    EXPECT_NEAR(r.state.kapitalsumme, 1.68e308, 1e295);
+    EXPECT_EQ(r.years.back().wertentwicklung, 0); // the sum line was not reached
+}
+
+// Kapitalsumme stays at -1,7E308 while the yearly amount lifts the depot to
+// 0 and then 1,7E308: the Rendite of year 2 is beyond double.
+TEST(Simulation, OverflowWhileAppendingKeepsThePartOfThePointAlreadyAppended)
+{
+    SimulationInputs in = defaults();
+    in.anlageSumme = "-1,7E308";
+    in.edit1 = "1,7E308";
+    in.rendite = "0";
+    in.dividente = "0";
+    in.sparen = "0";
+    in.years = 5;
+    const SimulationResult r = simulate(in, kEmptyGrid);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.failedStep, FailureStep::Year);
+    EXPECT_EQ(r.failedYear, 2);
+    EXPECT_EQ(r.failureMessage, "Gleitkommaüberlauf");
+    ASSERT_EQ(r.years.size(), 2u);
+    EXPECT_EQ(r.years[0].seriesAppended, 4);
+    EXPECT_EQ(r.years[0].rendite, 1.7e308);
+    EXPECT_EQ(r.years[1].label, "2");
+    EXPECT_EQ(r.years[1].seriesAppended, 1);
+    EXPECT_EQ(r.years[1].kapitaleinsatz, -1.7e308);
+    EXPECT_EQ(r.state.depotwert, 1.7e308);
+    EXPECT_EQ(r.state.kapitalsumme, -1.7e308);
+}
+
+// Growing a hundredfold a year, 1E304 passes the range of double in year 3,
+// before the year reaches its payment.
+TEST(Simulation, OverflowBeforeAnUnreadableCellOfTheSameYearWins)
+{
+    SimulationInputs in = defaults();
+    in.anlageSumme = "1E304";
+    in.rendite = "10000";
+    GridCells grid {};
+    setPayment(grid, 1, "3", "x", "100");
+    const SimulationResult r = simulate(in, grid);
+    EXPECT_EQ(r.failedStep, FailureStep::Year);
+    EXPECT_EQ(r.failedYear, 3);
+    EXPECT_EQ(r.failureMessage, "Gleitkommaüberlauf");
+    EXPECT_EQ(r.years.size(), 2u);
+}
+
+TEST(Simulation, CellsBeyondTheShortFormReadAsTheirValue)
+{
+    SimulationInputs in = defaults();
+    in.years = 1;
+    in.sparen = "0";
+    in.dividente = "0";
+    GridCells grid {};
+    setPayment(grid, 1, "1", "0,7E1", "1,2E3");
+    const SimulationResult r = simulate(in, grid);
+    ASSERT_TRUE(r.ok) << r.failureMessage;
+    EXPECT_EQ(r.texts.anlageWunsch, "12260,00");
+    EXPECT_EQ(r.texts.kapitaleinsatz, "11200,00");
+}
+
+// A depot of 1E308 and Dividendensumme -1,7E308 after one year: Kapitaleinsatz
+// plus Rendite, the sum's first step, is 2,7E308.
+TEST(Simulation, SumLineOverflowFailsAfterTheChartWithoutSums)
+{
+    SimulationInputs in = defaults();
+    in.anlageSumme = "1,7E308";
+    in.edit1 = "1E308";
+    in.rendite = "0";
+    in.sparen = "0";
+    in.dividente = "-100";
+    in.years = 1;
+    const SimulationResult r = simulate(in, kEmptyGrid);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.failedStep, FailureStep::SumLine);
+    EXPECT_EQ(r.failureMessage, "Gleitkommaüberlauf");
+    ASSERT_EQ(r.years.size(), 1u);
+    EXPECT_EQ(r.years[0].seriesAppended, 4);
+    EXPECT_EQ(r.years[0].rendite, 1e308);
+    EXPECT_EQ(r.years[0].wertentwicklung, 0);
+    EXPECT_FALSE(r.sumLineRecomputed);
+    EXPECT_EQ(r.texts.anlageWunsch, "0,00");
+}
+
 TEST(Simulation, ValueBeyondDoubleInAFieldFails)
 {
     SimulationInputs in = defaults();
